@@ -1,0 +1,60 @@
+#include "CliOptions.h"
+
+#include <charconv>
+
+namespace tallaro::cli {
+
+const char *const usageText =
+    "usage: tallaro-calc [--digits N] [--repetend] [--layout] [--] [A OP B]\n"
+    "  With A OP B, prints one answer; without, reads lines A<TAB>OP<TAB>B from standard\n"
+    "  input and prints one answer per line. OP is +, -, * or /.\n"
+    "  --digits N   fraction digits of a division (default 1000)\n"
+    "  --repetend   find the repeating block of a quotient: prints answer<TAB>head<TAB>tail\n"
+    "  --layout     print the answer laid out as in the calculator window\n";
+
+namespace {
+
+bool parseInt(const std::string &text, int &value) {
+    const char *end = text.data() + text.size();
+    const auto [ptr, ec] = std::from_chars(text.data(), end, value);
+    return ec == std::errc() && ptr == end && !text.empty();
+}
+
+} // namespace
+
+std::optional<CliOptions> parseOptions(const std::vector<std::string> &args, std::string &error) {
+    CliOptions options;
+    std::size_t i = 0;
+    for (; i < args.size(); ++i) {
+        const std::string &arg = args[i];
+        if (arg == "--") {
+            ++i;
+            break;
+        }
+        if (arg.size() < 2 || arg[0] != '-')
+            break; // the first operand; "-" alone is an operator or operand, not an option
+        if (arg == "--repetend") {
+            options.repetend = true;
+        } else if (arg == "--layout") {
+            options.layout = true;
+        } else if (arg == "--help" || arg == "-h") {
+            options.help = true;
+        } else if (arg == "--digits") {
+            if (++i == args.size() || !parseInt(args[i], options.fractionDigits)) {
+                error = "--digits needs a whole number";
+                return std::nullopt;
+            }
+        } else {
+            error = "unknown option '" + arg + "'";
+            return std::nullopt;
+        }
+    }
+    options.operands.assign(args.begin() + static_cast<std::ptrdiff_t>(i), args.end());
+    if (!options.operands.empty() && options.operands.size() != 3) {
+        error = "expected A OP B (three operands), got " + std::to_string(options.operands.size());
+        return std::nullopt;
+    }
+    return options;
+}
+
+} // namespace tallaro::cli

@@ -1,0 +1,92 @@
+// tallaro-calc: the calculator's engine from the command line, for scripts and batch work.
+#include "CliOptions.h"
+#include "DecimalEngine.h"
+
+#include <iostream>
+#include <new>
+#include <string>
+#include <vector>
+
+namespace {
+
+using tallaro::DecimalEngine;
+using tallaro::cli::CliOptions;
+
+constexpr int exitUsage = 2;
+constexpr int exitOutOfMemory = 3;
+
+void printAnswer(DecimalEngine &engine, const CliOptions &options, std::string a,
+                 const std::string &op, std::string b) {
+    engine.m_repetendHead = 0;
+    engine.m_repetendTail = 0;
+    const std::string answer = engine.calculate(std::move(a), op, std::move(b));
+    std::cout << answer;
+    if (options.repetend)
+        std::cout << '\t' << engine.m_repetendHead << '\t' << engine.m_repetendTail;
+    std::cout << '\n';
+}
+
+// Splits "A<TAB>OP<TAB>B" (a trailing carriage return is dropped); false when malformed.
+bool splitLine(std::string &line, std::string &a, std::string &op, std::string &b) {
+    if (!line.empty() && line.back() == '\r')
+        line.pop_back();
+    const std::size_t first = line.find('\t');
+    const std::size_t second = first == std::string::npos ? first : line.find('\t', first + 1);
+    if (second == std::string::npos || line.find('\t', second + 1) != std::string::npos)
+        return false;
+    b.assign(line, second + 1);
+    op.assign(line, first + 1, second - first - 1);
+    line.resize(first);
+    a.swap(line);
+    return true;
+}
+
+int readLines(DecimalEngine &engine, const CliOptions &options) {
+    std::string line, a, op, b;
+    for (long number = 1; std::getline(std::cin, line); ++number) {
+        if (!splitLine(line, a, op, b)) {
+            std::cout.flush();
+            std::cerr << "tallaro-calc: line " << number << ": expected A<TAB>OP<TAB>B\n";
+            return exitUsage;
+        }
+        printAnswer(engine, options, std::move(a), op, std::move(b));
+    }
+    return 0;
+}
+
+int run(const std::vector<std::string> &args) {
+    std::string error;
+    const auto options = tallaro::cli::parseOptions(args, error);
+    if (!options) {
+        std::cerr << "tallaro-calc: " << error << " (see --help)\n";
+        return exitUsage;
+    }
+    if (options->help) {
+        std::cout << tallaro::cli::usageText;
+        return 0;
+    }
+    DecimalEngine engine;
+    engine.m_fractionDigits = options->fractionDigits;
+    engine.m_findRepetend = options->repetend ? 1 : 0;
+    if (options->operands.empty())
+        return readLines(engine, *options);
+    printAnswer(engine, *options, options->operands[0], options->operands[1],
+                options->operands[2]);
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char **argv) {
+    std::ios::sync_with_stdio(false);
+    try {
+        const int status = run(std::vector<std::string>(argv + 1, argv + argc));
+        std::cout.flush();
+        return status;
+    } catch (const std::bad_alloc &) {
+        // The answers of the lines before stay printed; the one that did not fit is dropped.
+        std::cout.flush();
+        std::cerr << "tallaro-calc: out of memory\n";
+        return exitOutOfMemory;
+    }
+}

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace tallaro {
+
+// A number held as single-byte text: an optional "-", digits and at most one ".".
+// The engine never turns one into a machine integer or a floating-point value.
+using DecimalString = std::string;
+
+// Exact arithmetic on decimal text. The operations and their working state are members
+// so that the calculator dialog, which derives from this class, can read the state the
+// last division or multiplication left behind (repetend places, quotient counters).
+class DecimalEngine {
+public:
+    // The single entry point: op is exactly "+", "-", "*" or "/". Empty input, an unknown
+    // operator or an operand that is not a number gives the empty text.
+    DecimalString calculate(DecimalString a, std::string_view op, DecimalString b);
+
+    // Digit-string primitives on magnitudes of equal length (no sign, no point).
+    // compareDigits: 1 when x >= y, 2 when x < y.
+    static int compareDigits(std::string_view x, std::string_view y);
+    // x + y, one digit longer when a carry is left over.
+    static std::string addDigits(std::string_view x, std::string_view y);
+    // x - y when direction is 1, else y - x; the minuend must be the larger.
+    static std::string subtractDigits(std::string_view x, std::string_view y, int direction);
+
+    // Multiplication: the exact product; its fraction width is the sum of the operands'.
+    DecimalString multiply(DecimalString a, DecimalString b);
+    // Leaves in m_product the lenX + lenY digit product of x and y (m_product must be "0").
+    void multiplyDigits(int lenX, int lenY, std::string x, std::string y);
+    // Adds value to the digit of m_product at place (0 = most significant), carrying left.
+    void addDigitAt(int value, int place);
+    // text filled with "0" to length: side -1 in front, side 1 behind.
+    static std::string padWithZeros(std::string text, int length, int side);
+
+    // Division truncated to m_fractionDigits fraction digits; an exact quotient ends at
+    // its last non-zero digit. A zero or empty operand gives the empty text.
+    DecimalString divide(DecimalString a, DecimalString b);
+    void divideDigits(std::string p, std::string divisor);
+    void divideDigitsFindRepetend(std::string p, std::string divisor);
+    void recordRemainder(const std::string &r);
+
+    // Working state, in the order the dialog declares it. Public: the window reads it.
+    int m_fractionDigits = 1000;
+    int m_fractionPlace = -1;
+    int m_presetRemainders = 0;
+    std::string m_product;
+    int m_divisorLength = 0;
+    int m_dividendLength = 0;
+    int m_currentDigit = 0;
+    int m_quotientSteps = 0;
+    int m_repetendFound = 0;
+    std::string m_remainderHistory;
+    int m_repetendHead = 0;
+    int m_repetendTail = 0;
+    int m_findRepetend = 0;
+    std::string m_quotient;
+    std::string m_dividendDigits;
+    std::string m_divisorDigits;
+
+private:
+    static DecimalString addOrSubtract(DecimalString a, bool subtract, DecimalString b);
+};
+
+} // namespace tallaro

@@ -1,0 +1,7 @@
+#include "DecimalEngine.h"
+
+namespace tallaro {
+
+DecimalString DecimalEngine::divide(DecimalString, DecimalString) { return {}; }
+
+} // namespace tallaro

@@ -1,0 +1,7 @@
+#include "DecimalEngine.h"
+
+namespace tallaro {
+
+DecimalString DecimalEngine::multiply(DecimalString, DecimalString) { return {}; }
+
+} // namespace tallaro

@@ -1,0 +1,62 @@
+#include "NumberText.h"
+
+#include <algorithm>
+#include <cstdint>
+
+namespace tallaro::numtext {
+
+// Long operands usually hold no separator or sign at all; memchr-based finds make that
+// case a fast scan, and the removal starts only where the first one stands.
+void removeSeparators(std::string &text) {
+    const std::size_t first = std::min(text.find(','), text.find(' '));
+    if (first == std::string::npos)
+        return;
+    const auto start = text.begin() + static_cast<std::ptrdiff_t>(first);
+    text.erase(std::remove_if(start, text.end(), [](char c) { return c == ',' || c == ' '; }),
+               text.end());
+}
+
+static bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+bool isNumberText(std::string_view text) {
+    // Byte-wide and branch-free so that the compiler vectorises it.
+    std::uint8_t bad = 0;
+    for (char ch : text) {
+        const auto c = static_cast<std::uint8_t>(ch);
+        const bool digit = static_cast<std::uint8_t>(c - '0') < 10;
+        bad |= static_cast<std::uint8_t>(!(digit | (c == '-') | (c == '.')));
+    }
+    const std::size_t point = text.find('.');
+    return bad == 0 && (point == std::string_view::npos || text.find('.', point + 1) == std::string_view::npos);
+}
+
+bool hasDigit(std::string_view text) { return std::any_of(text.begin(), text.end(), isDigit); }
+
+int takeSign(std::string &text) {
+    // Moves the runs between the signs with memmove: signs are few, runs long.
+    std::size_t out = text.find('-');
+    if (out == std::string::npos)
+        return 1;
+    for (std::size_t in = out + 1; in < text.size();) {
+        const std::size_t next = std::min(text.find('-', in), text.size());
+        text.replace(out, next - in, text, in, next - in);
+        out += next - in;
+        in = next + 1;
+    }
+    text.resize(out);
+    return -1;
+}
+
+PointSplit splitAtPoint(std::string_view text) {
+    const std::size_t point = text.find('.');
+    if (point == std::string_view::npos)
+        return {text, {}};
+    return {text.substr(0, point), text.substr(point + 1)};
+}
+
+std::size_t firstNonZero(std::string_view text) {
+    const std::size_t pos = text.find_first_not_of('0');
+    return pos == std::string_view::npos ? text.size() : pos;
+}
+
+} // namespace tallaro::numtext

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// Small text helpers that addition, multiplication and division share.
+namespace tallaro::numtext {
+
+// Removes the digit-group separators "," and " ".
+void removeSeparators(std::string &text);
+
+// True when text holds only digits, "-" and at most one ".". Anything else would enter the
+// character arithmetic as garbage, so such an operand is refused.
+bool isNumberText(std::string_view text);
+
+// True when text holds at least one digit.
+bool hasDigit(std::string_view text);
+
+// Removes every "-"; returns -1 when at least one was removed, +1 otherwise.
+int takeSign(std::string &text);
+
+// text split at its first ".": the integer digits before it, the fraction digits after it.
+struct PointSplit {
+    std::string_view integer;
+    std::string_view fraction;
+};
+PointSplit splitAtPoint(std::string_view text);
+
+// Index of the first character that is not "0", or text.size() when there is none.
+std::size_t firstNonZero(std::string_view text);
+
+} // namespace tallaro::numtext

@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Installs what is missing, then builds and runs every test twice: a normal (optimised)
+# build and one with AddressSanitizer and UndefinedBehaviorSanitizer.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh test
+export QT_QPA_PLATFORM=offscreen
+
+scripts/build.sh build/release -DCMAKE_BUILD_TYPE=Release
+(cd build/release && ctest --output-on-failure)
+
+scripts/build.sh build/sanitize -DCMAKE_BUILD_TYPE=Debug -DTALLARO_SANITIZE=ON -DTALLARO_BUILD_BENCH=OFF
+(cd build/sanitize && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure)

@@ -1,0 +1,45 @@
+#!/usr/bin/env bash
+# End-to-end checks of tallaro-calc: lines through standard input, operands as arguments,
+# options and the exit status of mistakes.
+set -u
+calc=$1
+failures=0
+passes=0
+
+check() { # name expected actual
+    if [ "$2" == "$3" ]; then
+        passes=$((passes + 1))
+    else
+        failures=$((failures + 1))
+        printf 'FAIL %s\n--- expected\n%s\n--- actual\n%s\n' "$1" "$2" "$3"
+    fi
+}
+
+out=$(printf '1,000\t+\t 1\n-1.5\t+\t1.5\n5-\t+\t1\n1\tx\t2\n' | "$calc")
+check "lines from standard input" $'1001\n-0.0\n-4\n' "$out"$'\n'
+
+check "operands as arguments" "-2" "$("$calc" 5 - 7)"
+check "operands after --" "2" "$("$calc" -- -5 - -7)"
+check "carriage return line ends" $'3\n7' "$(printf '1\t+\t2\r\n3\t+\t4\r\n' | "$calc")"
+check "repetend columns" $'3\t0\t0' "$(printf '1\t+\t2\n' | "$calc" --repetend)"
+
+"$calc" --frobnicate 1 + 2 >/dev/null 2>&1
+check "unknown option exits 2" 2 $?
+"$calc" --digits x 1 / 2 >/dev/null 2>&1
+check "bad --digits exits 2" 2 $?
+"$calc" 1 + >/dev/null 2>&1
+check "two operands exit 2" 2 $?
+
+out=$(printf '1\t+\t1\n2+2\n3\t+\t3\n' | "$calc" 2>/tmp/tallaro-cli-err.$$)
+status=$?
+check "malformed line exits 2" 2 $status
+check "answers before a malformed line are printed, none after" "2" "$out"
+check "malformed line message names the line" 1 "$(grep -c 'line 2' /tmp/tallaro-cli-err.$$)"
+rm -f /tmp/tallaro-cli-err.$$
+
+nines=$(head -c 2000000 /dev/zero | tr '\0' '9')
+zeros=$(head -c 2000000 /dev/zero | tr '\0' '0')
+check "a line of millions of digits" "1$zeros" "$(printf '%s\t+\t1\n' "$nines" | "$calc")"
+
+echo "$passes passed, $failures failed"
+[ $failures -eq 0 ]

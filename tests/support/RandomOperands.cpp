@@ -1,0 +1,51 @@
+#include "RandomOperands.h"
+
+namespace tallaro::test {
+
+std::size_t RandomOperands::length(std::size_t low, std::size_t high) {
+    return std::uniform_int_distribution<std::size_t>(low, high)(m_rng);
+}
+
+bool RandomOperands::chance(int percent) {
+    return std::uniform_int_distribution<int>(0, 99)(m_rng) < percent;
+}
+
+std::string RandomOperands::digits(std::size_t n, bool edgy) {
+    std::string text;
+    text.reserve(n);
+    std::uniform_int_distribution<int> digit(0, 9);
+    while (text.size() < n) {
+        if (edgy && chance(70)) {
+            const char run = chance(50) ? '9' : '0';
+            text.append(std::min(n - text.size(), length(1, 12)), run);
+        } else {
+            text += static_cast<char>('0' + digit(m_rng));
+        }
+    }
+    return text;
+}
+
+std::string RandomOperands::number(std::size_t maxInteger, std::size_t maxFraction, bool edgy) {
+    std::string text = chance(40) ? "-" : "";
+    text += digits(length(0, maxInteger), edgy);
+    if (maxFraction > 0 && chance(60)) {
+        text += '.';
+        text += digits(length(0, maxFraction), edgy);
+    }
+    return text;
+}
+
+std::string RandomOperands::withSeparators(const std::string &plain) {
+    std::string typed;
+    typed.reserve(plain.size() * 2);
+    for (char c : plain) {
+        if (chance(10))
+            typed += chance(50) ? ',' : ' ';
+        typed += c;
+    }
+    if (chance(20))
+        typed += ' ';
+    return typed;
+}
+
+} // namespace tallaro::test

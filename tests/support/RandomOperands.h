@@ -1,0 +1,29 @@
+#pragma once
+
+#include <cstdint>
+#include <random>
+#include <string>
+
+namespace tallaro::test {
+
+// Random operand texts for differential tests, reproducible from a seed.
+class RandomOperands {
+public:
+    explicit RandomOperands(std::uint64_t seed) : m_rng(seed) {}
+
+    // Uniform in [low, high].
+    std::size_t length(std::size_t low, std::size_t high);
+    // n digits; with `edgy`, mostly runs of "9" and "0", where carries and borrows run far.
+    std::string digits(std::size_t n, bool edgy = false);
+    // A plain number: maybe "-", an integer part of up to maxInteger digits (leading zeros
+    // possible, possibly empty), maybe a "." and up to maxFraction digits.
+    std::string number(std::size_t maxInteger, std::size_t maxFraction, bool edgy = false);
+    // The same number as a person might type it: "," and " " scattered through it.
+    std::string withSeparators(const std::string &plain);
+
+private:
+    bool chance(int percent);
+    std::mt19937_64 m_rng;
+};
+
+} // namespace tallaro::test
