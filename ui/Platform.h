@@ -1,0 +1,51 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace tallaro {
+
+// The few window operations the calculator's commands need. The real window implements it
+// with Qt; tests implement it in memory. Field texts cross it as CP932 (Shift_JIS) bytes,
+// so lengths and positions are byte counts, a double-byte character counting two.
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    // A field's whole text, and its replacement, by control id.
+    virtual std::string fieldText(int id) = 0;
+    virtual void setFieldText(int id, const std::string &text) = 0;
+    // The state of check box 1016: true when ticked.
+    virtual bool isChecked(int id) = 0;
+    // Selects characters [start, end) of the answer field without scrolling; offsets count
+    // each "\r\n" as two characters.
+    virtual void selectAnswer(int start, int end) = 0;
+    // Gives the keyboard focus to the dialog's first child (the hidden OK button).
+    virtual void focusFirstChild() = 0;
+
+    // A millisecond clock that wraps around at 2^32.
+    virtual std::uint32_t milliseconds() = 0;
+    virtual void beginWaitCursor() = 0;
+    virtual void endWaitCursor() = 0;
+
+    // Places text (CP932 bytes) on the clipboard; false when the clipboard is not available.
+    virtual bool setClipboardText(const std::string &text) = 0;
+    // Asks the desktop to open a file; the outcome is not reported.
+    virtual void openWithDesktop(const std::string &path) = 0;
+    virtual bool fileExists(const std::string &path) = 0;
+    // The folder of the running program, without a trailing "/".
+    virtual std::string executableFolder() = 0;
+
+    // A string resource by id (CP932 bytes); empty when there is none.
+    virtual std::string loadString(int id) = 0;
+    // Appends a separator and an entry to the window menu; false when there is no menu.
+    virtual bool appendSystemMenuEntry(unsigned command, const std::string &text) = 0;
+    // Sets the application icon as the window's large and then its small icon.
+    virtual void setWindowIcons() = 0;
+    // Runs the About box modally.
+    virtual void showAboutBox() = 0;
+    // A modal message box with an OK button.
+    virtual void showMessage(const std::string &text) = 0;
+};
+
+} // namespace tallaro
