@@ -3,6 +3,7 @@
 #include "NumberText.h"
 
 #include <algorithm>
+#include <cstring>
 #include <utility>
 
 namespace tallaro {
@@ -28,36 +29,52 @@ DecimalString DecimalEngine::calculate(DecimalString a, std::string_view op, Dec
 
 namespace {
 
-// The operand's integer and fraction digits, with zeros in front of the integer part and
-// behind the fraction part so that both operands have the same digit positions.
-std::string aligned(PointSplit number, std::size_t integerWidth, std::size_t fractionWidth) {
-    std::string digits;
-    digits.reserve(integerWidth + fractionWidth);
-    digits.append(integerWidth - number.integer.size(), '0');
-    digits.append(number.integer);
-    digits.append(number.fraction);
-    digits.append(fractionWidth - number.fraction.size(), '0');
-    return digits;
+// Operands run to millions of digits, so both steps below work inside the texts they are
+// given: no second buffer of that size is allocated and touched.
+
+// Turns the unsigned number text (digits and at most one point) into its digits aligned
+// to integerWidth integer and fractionWidth fraction positions: zeros go in front of the
+// integer part and behind the fraction part.
+void alignInPlace(std::string &number, std::size_t integerWidth, std::size_t fractionWidth) {
+    const PointSplit split = splitAtPoint(number);
+    const std::size_t integerLength = split.integer.size();
+    const std::size_t fractionLength = split.fraction.size();
+    const std::size_t fractionStart = number.size() - fractionLength;
+    const std::size_t front = integerWidth - integerLength;
+    const std::size_t width = integerWidth + fractionWidth;
+    if (width > number.size())
+        number.resize(width);
+    char *text = number.data();
+    std::memmove(text + front + integerLength, text + fractionStart, fractionLength);
+    std::memmove(text + front, text, integerLength);
+    std::memset(text, '0', front);
+    std::memset(text + integerWidth + fractionLength, '0', fractionWidth - fractionLength);
+    number.resize(width);
 }
 
-// The magnitude r (point k digits from its right end) written as an answer: no leading
-// zeros in front of the point but a single "0", and "-" unless the text is exactly "0".
-DecimalString written(std::string_view r, std::size_t k, bool negative) {
-    std::string_view integer = r.substr(0, r.size() - k);
-    integer.remove_prefix(firstNonZero(integer));
-    if (integer.empty())
-        integer = "0";
-    const bool signed_ = negative && !(integer == "0" && k == 0);
-    DecimalString answer;
-    answer.reserve(integer.size() + k + 2);
-    if (signed_)
-        answer += '-';
-    answer += integer;
-    if (k > 0) {
-        answer += '.';
-        answer += r.substr(r.size() - k);
+// The magnitude r (its point k digits from the right end) written as an answer: no leading
+// zeros before the point but a single "0", and "-" unless the text is exactly "0".
+DecimalString writtenInPlace(std::string r, std::size_t k, bool negative) {
+    const std::size_t integerLength = r.size() - k;
+    std::size_t zeros = firstNonZero(std::string_view(r).substr(0, integerLength));
+    if (integerLength == 0) {
+        r.insert(0, 1, '0');
+    } else if (zeros == integerLength) {
+        --zeros; // keep one "0" in front of the point
     }
-    return answer;
+    const std::size_t point = r.size() - k;
+    if (k > 0)
+        r.insert(point, 1, '.');
+    const bool sign = negative && !(k == 0 && r.size() - zeros == 1 && r.back() == '0');
+    if (sign && zeros > 0) {
+        r[--zeros] = '-';
+        r.erase(0, zeros);
+    } else {
+        r.erase(0, zeros);
+        if (sign)
+            r.insert(0, 1, '-');
+    }
+    return r;
 }
 
 } // namespace
@@ -69,17 +86,17 @@ DecimalString DecimalEngine::addOrSubtract(DecimalString a, bool subtract, Decim
     const PointSplit splitB = splitAtPoint(b);
     const std::size_t integerWidth = std::max(splitA.integer.size(), splitB.integer.size());
     const std::size_t k = std::max(splitA.fraction.size(), splitB.fraction.size());
-    const std::string x = aligned(splitA, integerWidth, k);
-    const std::string y = aligned(splitB, integerWidth, k);
+    alignInPlace(a, integerWidth, k);
+    alignInPlace(b, integerWidth, k);
 
     // When A's sign and the second term's effective sign agree the magnitudes add up;
     // otherwise the smaller comes off the larger, and a tie keeps A's sign (-1.5 + 1.5 = -0.0).
     const int effectiveSignB = subtract ? -signB : signB;
     if (signA == effectiveSignB)
-        return written(addDigits(x, y), k, signA < 0);
-    if (compareDigits(x, y) == 1)
-        return written(subtractDigits(x, y, 1), k, signA < 0);
-    return written(subtractDigits(x, y, -1), k, signA > 0);
+        return writtenInPlace(addDigits(a, b), k, signA < 0);
+    if (compareDigits(a, b) == 1)
+        return writtenInPlace(subtractDigits(a, b, 1), k, signA < 0);
+    return writtenInPlace(subtractDigits(a, b, -1), k, signA > 0);
 }
 
 } // namespace tallaro
