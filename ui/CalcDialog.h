@@ -1,0 +1,78 @@
+#pragma once
+
+#include "DecimalEngine.h"
+#include "Platform.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace tallaro {
+
+// The keys the dialog's keyboard filter tells apart; the window maps its own key codes to them.
+enum class DialogKey { Enter, Escape, Space, Tab, Backtab, F1, Other };
+
+// The main dialog: its commands drive the engine it derives from and talk to the window only
+// through the Platform it is given. The answer field and the application icon belong to the
+// window behind the Platform, so the dialog holds no control object or icon handle for them.
+class CalcDialog : public DecimalEngine {
+public:
+    explicit CalcDialog(Platform &platform);
+
+    // Adds the About entry to the window menu, sets the icons and the default precision.
+    // True: the window gives the focus to the first control that takes it (operand A).
+    bool OnInitDialog();
+    // A window-menu command; false when it is not the dialog's, so the window does its default.
+    bool OnSysCommand(unsigned id);
+    // True when the key is swallowed before it reaches the dialog or any field.
+    // focusParked: the focus is on the hidden first child (where OnOutputFocus puts it).
+    static bool PreTranslateMessage(DialogKey key, bool focusParked);
+
+    // The four operation buttons.
+    void OnAdd();
+    void OnSubtract();
+    void OnMultiply();
+    void OnDivide();
+
+    // The length counters of the operand fields, on every change of their text.
+    void OnChangeA();
+    void OnChangeB();
+    // An output field got the focus: the focus moves on to the hidden first child.
+    void OnOutputFocus();
+    // The plain answer of the last command goes to the clipboard.
+    void OnCopyAnswer();
+    void OnHelpBitmap();
+    // Asks the desktop to open the help file; shared with the application's help request.
+    static void openHelpFile(Platform &platform);
+
+    // The answer laid out for the answer field; sets m_repetendSelStart and m_repetendSelEnd
+    // when m_repetendTail is above 0.
+    std::string layoutAnswer(DecimalString answer);
+    // Fields 1007 and 1008 from a plain answer.
+    void showDigitCounts(const DecimalString &answer);
+    // The text of field 1009 for a millisecond count given as decimal text.
+    std::string elapsedText(const DecimalString &ms);
+    // The "%d" form of a 32-bit integer.
+    static std::string intToText(std::int32_t value);
+
+    // The plain answer of the last command, as the engine returned it.
+    std::string m_answerText;
+    // Character offsets of the repetend in the laid-out answer ("\r\n" counting two).
+    int m_repetendSelStart = 0;
+    int m_repetendSelEnd = 0;
+
+private:
+    struct TimedAnswer {
+        DecimalString answer;
+        DecimalString ms;
+    };
+    TimedAnswer timedCalculate(DecimalString a, std::string_view op, DecimalString b);
+    void runArithmetic(std::string_view op);
+    void runDivision();
+    void showLength(int field, int counter);
+    template <typename Command> void guarded(Command command);
+
+    Platform &m_platform;
+};
+
+} // namespace tallaro
