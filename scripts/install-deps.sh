@@ -1,13 +1,17 @@
 #!/usr/bin/env bash
 # Installs the Debian/Ubuntu packages Tallaro needs to build, test and run.
 # Idempotent: packages already present are left alone; apt is asked only for what is missing.
-# Usage: scripts/install-deps.sh [build|test|run|screenshot]...  (default: test)
+# Usage: scripts/install-deps.sh [build|test|run|screenshot|bench|fuzz]...  (default: test)
 set -euo pipefail
 
 build=(g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev fonts-ipafont-gothic fp-utils)
 test=(libgtest-dev libgmock-dev googletest libbenchmark-dev libgmp-dev)
 run=(xchm xdg-utils)
 screenshot=(xvfb xdotool imagemagick)
+# bench/compare: the calculators Tallaro is measured against, and the chart.
+bench=(bc python3 gnuplot-nox)
+# The libFuzzer targets: clang and its sanitizer and fuzzer runtimes.
+fuzz=(clang-14 libclang-rt-14-dev)
 
 wanted=("${build[@]}")
 [ $# -eq 0 ] && set -- test
@@ -17,7 +21,9 @@ for what in "$@"; do
     test) wanted+=("${test[@]}") ;;
     run) wanted+=("${run[@]}") ;;
     screenshot) wanted+=("${screenshot[@]}") ;;
-    *) echo "install-deps: unknown set '$what' (build, test, run, screenshot)" >&2; exit 2 ;;
+    bench) wanted+=("${bench[@]}") ;;
+    fuzz) wanted+=("${fuzz[@]}") ;;
+    *) echo "install-deps: unknown set '$what' (build, test, run, screenshot, bench, fuzz)" >&2; exit 2 ;;
   esac
 done
 
