@@ -64,13 +64,14 @@ public:
 private:
     struct TimedAnswer {
         DecimalString answer;
-        DecimalString ms;
+        std::int32_t ms;
     };
     TimedAnswer timedCalculate(DecimalString a, std::string_view op, DecimalString b);
     void runArithmetic(std::string_view op);
     void runDivision();
     void showLength(int field, int counter);
     template <typename Command> void guarded(Command command);
+    void releaseWorkingTexts();
 
     Platform &m_platform;
 };

@@ -1,0 +1,37 @@
+#pragma once
+
+// Helpers shared by the dialog's command files; not part of the dialog's interface.
+#include "CalcDialog.h"
+#include "Cp932Texts.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <new>
+#include <string>
+
+namespace tallaro {
+
+// Built at start-up, so that reporting a lack of memory needs no memory of its own.
+inline const std::string outOfMemoryMessage = cp932::outOfMemory;
+
+// A byte count as the dialog shows it; a text beyond the 32-bit range shows the largest count.
+inline std::string countText(std::size_t count) {
+    return CalcDialog::intToText(
+        static_cast<std::int32_t>(std::min<std::size_t>(count, INT32_MAX)));
+}
+
+// A command that runs out of memory ends at its edge: the user keeps the dialog and the
+// operands, learns why nothing happened, and the next command starts afresh.
+template <typename Command> void CalcDialog::guarded(Command command) {
+    try {
+        command();
+    } catch (const std::bad_alloc &) {
+        // A division cut short must not leave the next elapsed-time division looking for a
+        // repetend, nor hold on to the memory its working texts took.
+        m_findRepetend = 0;
+        releaseWorkingTexts();
+        m_platform.showMessage(outOfMemoryMessage);
+    }
+}
+
+} // namespace tallaro
