@@ -1,0 +1,124 @@
+"""Runs tallaro-calc, GNU bc and Python's decimal module on the same operands, each as a
+whole process, checks that their answers agree, and prints a table of times and ratios.
+Normally started by run.sh, which builds tallaro-calc first."""
+import argparse
+import datetime
+import decimal
+import os
+import platform
+import subprocess
+import sys
+from dataclasses import dataclass, field
+from pathlib import Path
+
+import agree
+import cases
+import measure
+import operands
+import report
+
+HERE = Path(__file__).resolve().parent
+
+
+@dataclass
+class Result:
+    case: cases.Case
+    runs: dict = field(default_factory=dict)  # tool name to measure.Run
+    check: str = ""
+    failed: bool = False
+
+
+def commands(case, calc):
+    digits = ["--digits", str(case.digits)] if case.op == "/" else []
+    return {
+        "tallaro": [calc, *digits] + (["--repetend"] if case.repetend else []),
+        "bc": ["bc", "-q"],
+        "python": [sys.executable, str(HERE / "pydecimal_calc.py"), *digits],
+    }
+
+
+def verdict(result, outputs, limit):
+    """The check column, and whether it is a failure."""
+    runs, case = result.runs, result.case
+    if runs["tallaro"].timed_out:
+        return f"tallaro-calc > {limit:g} s", True
+    broken = [f"{t}: exit {r.status}" for t, r in runs.items() if r.status != 0 and not r.timed_out]
+    if broken:
+        return "FAILED: " + "; ".join(broken), True
+    answers = {t: Path(outputs[t]).read_text() for t, r in runs.items() if not r.timed_out}
+    if len(answers) == 1:
+        return "unchecked: the others passed the limit", False
+    wrong = agree.disagreement(answers, case.digits if case.op == "/" else None)
+    if wrong:
+        return "FAILED: " + wrong, True
+    late = [t for t, r in runs.items() if r.timed_out]
+    text = "agree" + (f" ({', '.join(late)} > limit)" if late else "")
+    if case.repetend:
+        head, tail = answers["tallaro"].strip().split("\t")[1:3]
+        text += f"; repetend places {head}–{tail}"
+    return text, False
+
+
+def run_case(case, args, work):
+    tsv, bc_program = operands.write_inputs(case, work / "operands")
+    stdin = {"tallaro": tsv, "bc": bc_program, "python": tsv}
+    env = dict(os.environ, BC_LINE_LENGTH="0")  # one line, no backslash breaks
+    result = Result(case)
+    outputs = {}
+    for tool, command in commands(case, args.calc).items():
+        outputs[tool] = work / "answers" / f"{tsv.stem}-{case.digits}.{tool}"
+        outputs[tool].parent.mkdir(parents=True, exist_ok=True)
+        repeat = args.repeat if tool in case.timed else 1
+        result.runs[tool] = measure.best_of(command, stdin[tool], outputs[tool], args.limit,
+                                            repeat, env)
+    result.check, result.failed = verdict(result, outputs, args.limit)
+    return result
+
+
+def first_line(command):
+    try:
+        return subprocess.run(command, capture_output=True, text=True).stdout.splitlines()[0]
+    except (OSError, IndexError):
+        return "?"
+
+
+def machine_text(calc):
+    model = next((line.split(":", 1)[1].strip() for line in open("/proc/cpuinfo")
+                  if line.startswith("model name")), platform.machine())
+    commit = first_line(["git", "-C", str(HERE), "log", "-1", "--format=%h %cs"])
+    return (f"{datetime.datetime.now(datetime.timezone.utc):%Y-%m-%d %H:%M} UTC, {model}, "
+            f"{os.cpu_count()} cores (shared: other builds may be running, so the times are "
+            f"noisy); tallaro-calc {commit}; {first_line(['bc', '--version'])}; Python "
+            f"{platform.python_version()} decimal (libmpdec {decimal.__libmpdec_version__})")
+
+
+def parse_args():
+    parser = argparse.ArgumentParser(description=__doc__)
+    parser.add_argument("--calc", required=True, help="the tallaro-calc program")
+    parser.add_argument("--work", required=True, type=Path, help="folder for operands and answers")
+    parser.add_argument("--quick", action="store_true", help="small sizes only, a smoke check")
+    parser.add_argument("--limit", type=float, default=60, help="seconds per run (default 60)")
+    parser.add_argument("--repeat", type=int, default=3, help="runs per tool, best kept (default 3)")
+    parser.add_argument("--chart", type=Path, help="the PNG to write")
+    return parser.parse_args()
+
+
+def main():
+    args = parse_args()
+    args.work.mkdir(parents=True, exist_ok=True)
+    results = []
+    for case in cases.quick_cases() if args.quick else cases.full_cases():
+        results.append(run_case(case, args, args.work))
+        print(f"{case.name}: {results[-1].check}", file=sys.stderr, flush=True)
+    machine = machine_text(args.calc)
+    text = f"{machine}\n\n{report.table(results, args.limit)}\n"
+    (args.work / "results.md").write_text(text)
+    print(text)
+    if args.chart:
+        report.chart(results, args.limit, args.work / "chart.dat", args.chart,
+                     "Whole-process time: tallaro-calc, GNU bc, Python decimal")
+    return 1 if any(r.failed for r in results) else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

@@ -1,0 +1,48 @@
+"""tallaro-calc's work done with Python's decimal module, for the comparison: reads lines
+A<TAB>OP<TAB>B on standard input and prints one answer per line. + − × are exact;
+a quotient is truncated (ROUND_DOWN) to the fraction digits given with --digits."""
+import decimal
+import sys
+from decimal import Context, Decimal
+
+# Every exponent and length must fit: answers of 10^7 digits overflow the default Emax.
+LIMITS = dict(Emax=decimal.MAX_EMAX, Emin=decimal.MIN_EMIN)
+ALWAYS_TRAPPED = [decimal.InvalidOperation, decimal.DivisionByZero, decimal.Overflow]
+
+
+def exact_context():
+    """A context in which + − × can only be exact: any rounding raises instead."""
+    return Context(prec=decimal.MAX_PREC, traps=ALWAYS_TRAPPED + [decimal.Inexact,
+                                                                  decimal.Rounded], **LIMITS)
+
+
+def truncated_quotient(a, b, digits):
+    # The quotient's leading digit stands at a.adjusted() - b.adjusted() or one lower, so
+    # this precision reaches fraction place `digits` (with at most one digit to spare,
+    # which quantize cuts off; truncating twice is truncating once).
+    places = a.adjusted() - b.adjusted() + 1 + digits
+    context = Context(prec=max(1, places), rounding=decimal.ROUND_DOWN, traps=ALWAYS_TRAPPED,
+                      **LIMITS)
+    return context.quantize(context.divide(a, b), Decimal(f"1E-{digits}"))
+
+
+def answer(a_text, op, b_text, digits):
+    a, b = Decimal(a_text), Decimal(b_text)  # text to Decimal is exact in any context
+    if op == "/":
+        return truncated_quotient(a, b, digits)
+    operation = {"+": Context.add, "-": Context.subtract, "*": Context.multiply}[op]
+    return operation(exact_context(), a, b)
+
+
+def main():
+    # Read by hand: importing argparse would add to a start-up that every case times.
+    args = sys.argv[1:]
+    digits = int(args[args.index("--digits") + 1]) if "--digits" in args else 1000
+    for line in sys.stdin:
+        a_text, op, b_text = line.rstrip("\n").split("\t")
+        # "f": positional notation, as the other tools print (never 1E-7).
+        sys.stdout.write(format(answer(a_text, op, b_text, digits), "f") + "\n")
+
+
+if __name__ == "__main__":
+    main()

@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Measures tallaro-calc against GNU bc and Python's decimal module, whole process each, on
+# the same reproducible operands, checks that the answers agree, prints the table and
+# draws bench/compare/compare.png.
+#   bench/compare/run.sh [--quick] [--limit SECONDS] [--repeat N]
+# --quick: small sizes only, a smoke check in seconds (its chart stays in the build folder).
+# Exit status 1 when an answer is missing or the tools disagree.
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+root=$(cd "$here/../.." && pwd)
+build=$root/build/compare
+
+"$root/scripts/install-deps.sh" build bench
+cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+      -DTALLARO_BUILD_TESTS=OFF -DTALLARO_BUILD_BENCH=OFF >/dev/null
+cmake --build "$build" --target tallaro-calc >/dev/null
+
+chart=$here/compare.png
+for arg in "$@"; do
+  [ "$arg" = --quick ] && chart=$build/compare-quick.png
+done
+# Debian's own Python (the bench set installs it), not whichever python3 the PATH finds first:
+# its decimal module is the one measured.
+exec /usr/bin/python3 -B "$here/compare.py" --calc "$build/cli/tallaro-calc" --work "$build/work" \
+     --chart "$chart" "$@"
