@@ -8,8 +8,8 @@ build=(g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev fonts-ipafont-got
 test=(libgtest-dev libgmock-dev googletest libbenchmark-dev libgmp-dev)
 run=(xchm xdg-utils)
 screenshot=(xvfb xdotool imagemagick)
-# bench/compare: the calculators Tallaro is measured against, and the chart.
-bench=(bc python3 gnuplot-nox)
+# bench/compare: the calculators Tallaro is measured against, GNU time for peak memory, the chart.
+bench=(bc python3 time gnuplot-nox)
 # The libFuzzer targets: clang and its sanitizer and fuzzer runtimes.
 fuzz=(clang-14 libclang-rt-14-dev)
 
