@@ -1,0 +1,34 @@
+#pragma once
+
+#include "LimbNumber.h"
+
+#include <span>
+#include <string_view>
+
+// Products of limb magnitudes. Every function writes x * y into `product`, which has
+// exactly x.size() + y.size() limbs and must not overlap the operands.
+namespace tallaro {
+
+using LimbMultiplier = void (*)(std::span<const Limb> x, std::span<const Limb> y,
+                                std::span<Limb> product);
+
+// The row-by-row long multiplication: quadratic, but with the smallest constant.
+void schoolbookMultiply(std::span<const Limb> x, std::span<const Limb> y, std::span<Limb> product);
+
+// Karatsuba's three half-size products; falls back to schoolbook below its threshold.
+void karatsubaMultiply(std::span<const Limb> x, std::span<const Limb> y, std::span<Limb> product);
+
+// Cuts both operands into slices of at most `slice` limbs, multiplies every pair of slices
+// with `piece` and adds the partial products in place. Turns a lopsided product into
+// balanced ones and keeps each piece within a method's size limit.
+void multiplyInSlices(std::span<const Limb> x, std::span<const Limb> y, std::span<Limb> product,
+                      std::size_t slice, LimbMultiplier piece);
+
+// The fastest method for the operands' sizes.
+void multiplyLimbs(std::span<const Limb> x, std::span<const Limb> y, std::span<Limb> product);
+
+// The product of two digit texts (digits only) as exactly x.size() + y.size() digits,
+// leading zeros included, written into out.
+void multiplyDigitTexts(std::string_view x, std::string_view y, std::span<char> out);
+
+} // namespace tallaro

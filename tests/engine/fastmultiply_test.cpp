@@ -1,0 +1,213 @@
+#include "GmpOracle.h"
+#include "LimbMultiply.h"
+#include "LimbNumber.h"
+#include "MultiplyThresholds.h"
+#include "Ntt.h"
+#include "RandomOperands.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace tallaro {
+namespace {
+
+std::string unpacked(std::span<const Limb> limbs, std::size_t width) {
+    std::string out(width, '?');
+    unpackDigits(limbs, out);
+    return out;
+}
+
+TEST(LimbNumber, PacksNineDigitsPerLimbFromTheRight) {
+    struct Case {
+        const char *digits;
+        Limbs limbs;
+    };
+    const Case cases[] = {
+        {"", {}},
+        {"0", {0}},
+        {"7", {7}},
+        {"999999999", {999999999}},
+        {"1234567890", {234567890, 1}},
+        {"000000000000000000123", {123, 0, 0}},
+        {"100000000000000000", {0, 100000000}},
+    };
+    for (const Case &c : cases) {
+        EXPECT_EQ(packDigits(c.digits), c.limbs) << c.digits;
+        EXPECT_EQ(unpacked(c.limbs, std::string(c.digits).size()), c.digits) << c.digits;
+    }
+}
+
+TEST(LimbNumber, UnpacksToAnyWidthWithLeadingZeros) {
+    const Limbs limbs{234567890, 1};
+    EXPECT_EQ(unpacked(limbs, 12), "001234567890");
+    EXPECT_EQ(unpacked(limbs, 22), "0000000000001234567890");
+    EXPECT_EQ(unpacked(Limbs{5}, 3), "005");
+    EXPECT_EQ(unpacked(Limbs{}, 4), "0000");
+}
+
+TEST(LimbNumber, CarriesAndBorrowsRunAcrossWholeLimbs) {
+    Limbs value{999999999, 999999999, 999999999, 0};
+    addLimbsAt(value, Limbs{1}, 0);
+    EXPECT_EQ(value, (Limbs{0, 0, 0, 1}));
+    subtractLimbs(value, Limbs{1});
+    EXPECT_EQ(value, (Limbs{999999999, 999999999, 999999999, 0}));
+
+    Limbs shifted{5, 999999999, 999999999, 7};
+    addLimbsAt(shifted, Limbs{999999999, 1}, 1);
+    EXPECT_EQ(shifted, (Limbs{5, 999999998, 1, 8}));
+
+    EXPECT_TRUE(isAllDigits("0123456789"));
+    EXPECT_TRUE(isAllDigits(""));
+    for (const char *bad : {"12a", "1-2", "/", ":", "1.5", " 1"})
+        EXPECT_FALSE(isAllDigits(bad)) << bad;
+}
+
+// The product of two digit texts by one limb method, as exactly lenX + lenY digits.
+std::string limbProduct(LimbMultiplier method, const std::string &x, const std::string &y) {
+    const Limbs xl = packDigits(x), yl = packDigits(y);
+    Limbs product(xl.size() + yl.size(), 12345); // junk: every limb must be written
+    method(xl, yl, product);
+    return unpacked(product, x.size() + y.size());
+}
+
+std::string expectedDigits(const std::string &x, const std::string &y) {
+    const std::size_t width = x.size() + y.size();
+    const std::string exact = test::exactProduct(x, y);
+    if (exact == "0") // also when an operand is empty and the width may be 0
+        return std::string(width, '0');
+    return std::string(width - exact.size(), '0') + exact;
+}
+
+struct Method {
+    const char *name;
+    LimbMultiplier multiply;
+};
+
+const Method kMethods[] = {
+    {"schoolbook", schoolbookMultiply},
+    {"karatsuba", karatsubaMultiply},
+    {"ntt", [](std::span<const Limb> x, std::span<const Limb> y,
+               std::span<Limb> p) { nttMultiply(x, y, p); }},
+    {"ntt in slices of 64", [](std::span<const Limb> x, std::span<const Limb> y,
+                               std::span<Limb> p) { nttMultiply(x, y, p, 64); }},
+    {"multiplyLimbs", multiplyLimbs},
+};
+
+// Operands whose carries and zero limbs trouble limb arithmetic most.
+enum class Kind { Random, Edgy, AllNines, PowerOfTen, ZeroRuns };
+
+std::string operand(Kind kind, std::size_t n, test::RandomOperands &random) {
+    if (n == 0)
+        return {};
+    switch (kind) {
+    case Kind::Random:
+        return random.digits(n);
+    case Kind::Edgy:
+        return random.digits(n, true);
+    case Kind::AllNines:
+        return std::string(n, '9');
+    case Kind::PowerOfTen:
+        return "1" + std::string(n - 1, '0');
+    case Kind::ZeroRuns: {
+        // Whole limbs of zeros between non-zero digits, and zeros at both ends.
+        std::string text(n, '0');
+        for (std::size_t i = n / 3; i < n; i += 1 + random.length(0, 40))
+            text[i] = static_cast<char>('1' + random.length(0, 8));
+        return text;
+    }
+    }
+    return {};
+}
+
+// Digit lengths on both sides of every limb threshold, and lengths that are not whole limbs.
+std::vector<std::size_t> sweepLengths() {
+    std::vector<std::size_t> lengths{0, 1, 8, 9, 10, 17};
+    for (std::size_t limbs : {thresholds::kKaratsubaMinLimbs, 2 * thresholds::kKaratsubaMinLimbs,
+                              thresholds::kNttMinLimbs}) {
+        for (std::size_t l : {limbs - 1, limbs, limbs + 1})
+            lengths.insert(lengths.end(), {9 * l - 4, 9 * l});
+    }
+    return lengths;
+}
+
+TEST(FastMultiply, EveryMethodAgreesWithGmpAcrossTheThresholds) {
+    test::RandomOperands random(8);
+    const std::vector<std::size_t> lengths = sweepLengths();
+    for (std::size_t a : lengths) {
+        // Balanced, lopsided and tiny second operands.
+        for (std::size_t b : {a, a / 3 + 1, 2 * a + 5, std::size_t{7}}) {
+            const auto kind = static_cast<Kind>((a + b) % 5);
+            const std::string x = operand(kind, a, random), y = operand(Kind::Random, b, random);
+            const std::string expected = expectedDigits(x, y);
+            for (const Method &m : kMethods)
+                ASSERT_EQ(limbProduct(m.multiply, x, y), expected) << m.name << ' ' << a << 'x' << b;
+        }
+    }
+}
+
+TEST(FastMultiply, CarryHeavyOperandsOfEveryKind) {
+    test::RandomOperands random(1206);
+    for (Kind kx : {Kind::Random, Kind::Edgy, Kind::AllNines, Kind::PowerOfTen, Kind::ZeroRuns}) {
+        for (Kind ky : {Kind::Edgy, Kind::AllNines, Kind::ZeroRuns}) {
+            const std::size_t a = random.length(300, 5000), b = random.length(300, 5000);
+            const std::string x = operand(kx, a, random), y = operand(ky, b, random);
+            const std::string expected = expectedDigits(x, y);
+            for (const Method &m : kMethods)
+                ASSERT_EQ(limbProduct(m.multiply, x, y), expected)
+                    << m.name << ' ' << static_cast<int>(kx) << '/' << static_cast<int>(ky);
+        }
+    }
+}
+
+TEST(FastMultiply, LongProductsMatchGmp) {
+    test::RandomOperands random(77);
+    const std::string nines(180000, '9');
+    struct Case {
+        std::string x, y;
+    };
+    const Case cases[] = {
+        {nines, nines}, // the largest coefficients the transform's primes must hold
+        {random.digits(100000), random.digits(100000)},
+        {random.digits(150000, true), random.digits(20000, true)},
+    };
+    for (const Case &c : cases)
+        ASSERT_EQ(limbProduct(multiplyLimbs, c.x, c.y), expectedDigits(c.x, c.y)) << c.x.size();
+}
+
+TEST(FastMultiply, SquaringWithOneTransformPerPrime) {
+    test::RandomOperands random(5);
+    for (std::size_t n : {9 * thresholds::kNttMinLimbs, std::size_t{30000}}) {
+        for (Kind kind : {Kind::Random, Kind::AllNines}) {
+            const Limbs x = packDigits(operand(kind, n, random));
+            Limbs square(2 * x.size()), general(2 * x.size());
+            nttMultiply(x, x, square);
+            const Limbs copy = x;
+            schoolbookMultiply(x, copy, general);
+            EXPECT_EQ(square, general) << n;
+        }
+    }
+}
+
+TEST(FastMultiply, DigitTextsKeepTheFullWidth) {
+    struct Case {
+        const char *x, *y, *product;
+    };
+    const Case cases[] = {
+        {"12", "34", "0408"},
+        {"0", "0", "00"},
+        {"", "5", "0"},
+        {"007", "3", "0021"},
+        {"999999999", "999999999", "999999998000000001"},
+        {"1000000000", "1000000000", "01000000000000000000"},
+    };
+    for (const Case &c : cases) {
+        std::string out(std::string(c.x).size() + std::string(c.y).size(), '?');
+        multiplyDigitTexts(c.x, c.y, out);
+        EXPECT_EQ(out, c.product) << c.x << " x " << c.y;
+    }
+}
+
+} // namespace
+} // namespace tallaro
