@@ -25,8 +25,8 @@ class Case:
     b: Operand
     digits: int = 0  # fraction digits of a quotient
     repetend: bool = False
-    # Tools whose time is shown; Python's decimal also checks the quotient of a
-    # repetend search, which bc and Python cannot time like for like.
+    # Tools whose time is shown. Every tool runs, but bc and Python do not search for a
+    # repetend: there they only check the quotient, and their times would compare nothing.
     timed: tuple = TOOLS
 
 

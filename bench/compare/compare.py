@@ -54,8 +54,10 @@ def verdict(result, outputs, limit):
     late = [t for t, r in runs.items() if r.timed_out]
     text = "agree" + (f" ({', '.join(late)} > limit)" if late else "")
     if case.repetend:
-        head, tail = answers["tallaro"].strip().split("\t")[1:3]
-        text += f"; repetend places {head}–{tail}"
+        places = answers["tallaro"].strip().split("\t")[1:]
+        if len(places) != 2:
+            return "FAILED: tallaro: no repetend places", True
+        text += f"; repetend places {places[0]}–{places[1]}"
     return text, False
 
 
@@ -75,17 +77,24 @@ def run_case(case, args, work):
     return result
 
 
-def first_line(command):
+def output_of(command):
     try:
-        return subprocess.run(command, capture_output=True, text=True).stdout.splitlines()[0]
-    except (OSError, IndexError):
-        return "?"
+        return subprocess.run(command, capture_output=True, text=True).stdout
+    except OSError:
+        return ""
+
+
+def first_line(command):
+    return (output_of(command).splitlines() or ["?"])[0]
 
 
 def machine_text(calc):
     model = next((line.split(":", 1)[1].strip() for line in open("/proc/cpuinfo")
                   if line.startswith("model name")), platform.machine())
     commit = first_line(["git", "-C", str(HERE), "log", "-1", "--format=%h %cs"])
+    # The build takes the engine as it stands in the checkout, committed or not.
+    if output_of(["git", "-C", str(HERE.parent.parent), "status", "--porcelain", "engine", "cli"]):
+        commit += " with uncommitted engine changes"
     return (f"{datetime.datetime.now(datetime.timezone.utc):%Y-%m-%d %H:%M} UTC, {model}, "
             f"{os.cpu_count()} cores (shared: other builds may be running, so the times are "
             f"noisy); tallaro-calc {commit}; {first_line(['bc', '--version'])}; Python "
@@ -99,6 +108,7 @@ def parse_args():
     parser.add_argument("--quick", action="store_true", help="small sizes only, a smoke check")
     parser.add_argument("--limit", type=float, default=60, help="seconds per run (default 60)")
     parser.add_argument("--repeat", type=int, default=3, help="runs per tool, best kept (default 3)")
+    parser.add_argument("--only", default="", help="the cases whose name holds this text")
     parser.add_argument("--chart", type=Path, help="the PNG to write")
     return parser.parse_args()
 
@@ -107,7 +117,8 @@ def main():
     args = parse_args()
     args.work.mkdir(parents=True, exist_ok=True)
     results = []
-    for case in cases.quick_cases() if args.quick else cases.full_cases():
+    chosen = cases.quick_cases() if args.quick else cases.full_cases()
+    for case in (c for c in chosen if args.only in c.name):
         results.append(run_case(case, args, args.work))
         print(f"{case.name}: {results[-1].check}", file=sys.stderr, flush=True)
     machine = machine_text(args.calc)

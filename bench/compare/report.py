@@ -23,7 +23,7 @@ def ratio_text(result, tool, limit):
     if theirs.timed_out:
         return f"> {limit / mine.seconds:.0f}×"
     ratio = theirs.seconds / mine.seconds
-    return f"{ratio:.1f}×" if ratio < 10 else f"{ratio:.0f}×"
+    return f"{ratio:.0f}×" if ratio >= 10 else f"{ratio:.2g}×"
 
 
 def table(results, limit):

@@ -2,8 +2,9 @@
 # Measures tallaro-calc against GNU bc and Python's decimal module, whole process each, on
 # the same reproducible operands, checks that the answers agree, prints the table and
 # draws bench/compare/compare.png.
-#   bench/compare/run.sh [--quick] [--limit SECONDS] [--repeat N]
+#   bench/compare/run.sh [--quick] [--limit SECONDS] [--repeat N] [--only TEXT]
 # --quick: small sizes only, a smoke check in seconds (its chart stays in the build folder).
+# --only TEXT: just the cases whose name holds TEXT (such as "× 10^5").
 # Exit status 1 when an answer is missing or the tools disagree.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -13,7 +14,8 @@ build=$root/build/compare
 "$root/scripts/install-deps.sh" build bench
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
       -DTALLARO_BUILD_TESTS=OFF -DTALLARO_BUILD_BENCH=OFF >/dev/null
-cmake --build "$build" --target tallaro-calc >/dev/null
+cmake --build "$build" --target tallaro-calc >"$build/build.log" 2>&1 ||
+  { cat "$build/build.log" >&2; exit 1; }
 
 chart=$here/compare.png
 for arg in "$@"; do
