@@ -26,6 +26,7 @@ class Result:
     runs: dict = field(default_factory=dict)  # tool name to measure.Run
     check: str = ""
     failed: bool = False
+    text_mb: float = 0.0  # operands and answer of tallaro-calc
 
 
 def commands(case, calc):
@@ -74,6 +75,7 @@ def run_case(case, args, work):
         result.runs[tool] = measure.best_of(command, stdin[tool], outputs[tool], args.limit,
                                             repeat, env)
     result.check, result.failed = verdict(result, outputs, args.limit)
+    result.text_mb = (tsv.stat().st_size + outputs["tallaro"].stat().st_size) / 2**20
     return result
 
 

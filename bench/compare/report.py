@@ -26,16 +26,24 @@ def ratio_text(result, tool, limit):
     return f"{ratio:.0f}×" if ratio >= 10 else f"{ratio:.2g}×"
 
 
+def peak_text(result):
+    """tallaro-calc's peak memory, and as a multiple of the text it read and wrote where
+    that text is large enough for the process's own few megabytes not to dominate."""
+    peak = result.runs["tallaro"].peak_mb
+    if result.text_mb < 1:
+        return f"{peak:.0f} MB"
+    return f"{peak:.0f} MB ({peak / result.text_mb:.1f}×)"
+
+
 def table(results, limit):
     lines = ["| case | " + " | ".join(HEADINGS)
-             + " | bc ÷ tallaro | Python ÷ tallaro | tallaro peak | check |",
+             + " | bc ÷ tallaro | Python ÷ tallaro | tallaro peak (× text) | check |",
              "|---|" + "---:|" * 6 + "---|"]
     for r in results:
         times = [seconds_text(r.runs.get(t) if t in r.case.timed else None, limit)
                  for t in COLUMNS]
         ratios = [ratio_text(r, t, limit) if t in r.case.timed else "—" for t in ("bc", "python")]
-        peak = r.runs["tallaro"].peak_mb
-        cells = [r.case.name, *times, *ratios, f"{peak:.0f} MB", r.check]
+        cells = [r.case.name, *times, *ratios, peak_text(r), r.check]
         lines.append("| " + " | ".join(cells) + " |")
     return "\n".join(lines)
 
