@@ -1,7 +1,132 @@
+// Exact multiplication: schoolbook long multiplication of the bare digit strings inside the
+// accumulator m_product; the point is placed afterwards by counting fraction digits.
 #include "DecimalEngine.h"
+#include "NumberText.h"
+
+#include <algorithm>
+#include <climits>
+#include <new>
+#include <utility>
 
 namespace tallaro {
 
-DecimalString DecimalEngine::multiply(DecimalString, DecimalString) { return {}; }
+using namespace numtext;
+
+namespace {
+
+// The digit-product routines index the accumulator with int places, so a product wider
+// than that cannot be formed; it is refused the way a product too large for memory is.
+void refuseOverlongProduct(std::size_t width) {
+    if (width > static_cast<std::size_t>(INT_MAX))
+        throw std::bad_alloc();
+}
+
+// Closes the operand up around its point, in place, leaving its bare digits; returns the
+// number of fraction digits.
+std::size_t closeUpPoint(std::string &operand) {
+    const PointSplit split = splitAtPoint(operand);
+    const std::size_t point = split.integer.size();
+    const std::size_t fraction = split.fraction.size();
+    if (point < operand.size())
+        operand.erase(point, 1);
+    return fraction;
+}
+
+// The first `length` characters of text, never more than it holds.
+std::string_view leadingPart(const std::string &text, int length) {
+    return std::string_view(text).substr(0, static_cast<std::size_t>(std::max(length, 0)));
+}
+
+// Keeps one "0" before the point and leaves a text of zeros only as it is; drops every
+// other leading zero. With a negative sign, the last dropped place takes the "-", so the
+// text moves once.
+void trimAndSign(std::string &text, bool negative) {
+    std::size_t first = firstNonZero(text);
+    if (first == text.size())
+        first = 0;
+    else if (text[first] == '.')
+        --first;
+    if (!negative || text == "0") {
+        text.erase(0, first);
+    } else if (first > 0) {
+        text[first - 1] = '-';
+        text.erase(0, first - 1);
+    } else {
+        text.insert(0, 1, '-');
+    }
+}
+
+} // namespace
+
+DecimalString DecimalEngine::multiply(DecimalString a, DecimalString b) {
+    // An operand without a digit ("-", ".") has no value to multiply; read literally it
+    // would come out as a text that is not a number.
+    if (a.empty() || b.empty() || !hasDigit(a) || !hasDigit(b))
+        return {};
+    m_product = "0";
+    const bool negative = takeSign(a) * takeSign(b) < 0;
+    const std::size_t fracDigits = closeUpPoint(a) + closeUpPoint(b);
+    refuseOverlongProduct(a.size() + b.size());
+    const int lenX = static_cast<int>(a.size()), lenY = static_cast<int>(b.size());
+    multiplyDigits(lenX, lenY, std::move(a), std::move(b));
+
+    // The top place only fills when the product needs every digit of lenX + lenY.
+    if (m_product.front() == '0')
+        m_product.erase(0, 1);
+    if (fracDigits > 0) {
+        if (fracDigits > m_product.size())
+            m_product = padWithZeros(std::move(m_product), static_cast<int>(fracDigits), -1);
+        if (m_product.size() == fracDigits)
+            m_product.insert(0, "0.");
+        else
+            m_product.insert(m_product.size() - fracDigits, 1, '.');
+    }
+    trimAndSign(m_product, negative);
+    return m_product;
+}
+
+void DecimalEngine::multiplyDigits(int lenX, int lenY, std::string x, std::string y) {
+    const std::string_view xs = leadingPart(x, lenX), ys = leadingPart(y, lenY);
+    // Sized once, whatever the accumulator held: every place below lies inside it.
+    m_product.assign(xs.size() + ys.size(), '0');
+    for (std::size_t i = xs.size(); i-- > 0;) {
+        const int digitX = xs[i] - '0';
+        for (std::size_t j = ys.size(); j-- > 0;) {
+            const int p = digitX * (ys[j] - '0');
+            const int place = static_cast<int>(i + j + 1);
+            if (p < 10) {
+                addDigitAt(p, place);
+            } else {
+                addDigitAt(p % 10, place);
+                addDigitAt(p / 10, place - 1);
+            }
+        }
+    }
+}
+
+void DecimalEngine::addDigitAt(int value, int place) {
+    if (place < 0 || static_cast<std::size_t>(place) >= m_product.size())
+        return;
+    // A loop, not recursion: the carry can run across hundreds of thousands of places.
+    // Whatever is still carried out of place 0 is dropped; a true product never has any.
+    for (auto at = static_cast<std::size_t>(place) + 1; at-- > 0 && value != 0;) {
+        const int d = (m_product[at] - '0') + value;
+        m_product[at] = static_cast<char>('0' + d % 10);
+        value = d / 10;
+    }
+}
+
+std::string DecimalEngine::padWithZeros(std::string text, int length, int side) {
+    if (length <= 0 || text.size() >= static_cast<std::size_t>(length))
+        return text;
+    const std::size_t zeros = static_cast<std::size_t>(length) - text.size();
+    if (side != -1)
+        return text.append(zeros, '0');
+    std::string padded;
+    padded.reserve(static_cast<std::size_t>(length));
+    padded.append(zeros, '0');
+    padded.append(text);
+    return padded;
+}
 
 } // namespace tallaro
