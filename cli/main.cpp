@@ -1,4 +1,5 @@
 // tallaro-calc: the calculator's engine from the command line, for scripts and batch work.
+#include "AnswerLayout.h"
 #include "CliOptions.h"
 #include "DecimalEngine.h"
 
@@ -19,7 +20,17 @@ void printAnswer(DecimalEngine &engine, const CliOptions &options, std::string a
                  const std::string &op, std::string b) {
     engine.m_repetendHead = 0;
     engine.m_repetendTail = 0;
-    const std::string answer = engine.calculate(std::move(a), op, std::move(b));
+    std::string answer = engine.calculate(std::move(a), op, std::move(b));
+    if (options.layout) {
+        // The laid-out text ends its own lines; the places follow on a line of their own.
+        std::cout << tallaro::layOutAnswer(std::move(answer), engine.m_repetendHead,
+                                           engine.m_repetendTail)
+                         .text
+                  << '\n';
+        if (options.repetend)
+            std::cout << engine.m_repetendHead << '\t' << engine.m_repetendTail << '\n';
+        return;
+    }
     std::cout << answer;
     if (options.repetend)
         std::cout << '\t' << engine.m_repetendHead << '\t' << engine.m_repetendTail;

@@ -37,6 +37,15 @@ check "answers before a malformed line are printed, none after" "2" "$out"
 check "malformed line message names the line" 1 "$(grep -c 'line 2' /tmp/tallaro-cli-err.$$)"
 rm -f /tmp/tallaro-cli-err.$$
 
+# $(...) drops the line ends at the very end, so the last "\r\n" and the "\n" after it
+# show as "\r" here; the byte count checks them.
+quarter=$'                                                            0 \r\n\r\n .25                                                          \r'
+check "--layout: the answer laid out, then a line end" "$quarter" "$(printf '1\t/\t4\n' | "$calc" --layout)"
+check "--layout: 130 characters and the line end" 131 "$(printf '1\t/\t4\n' | "$calc" --layout | wc -c)"
+check "--layout: an empty answer is an empty line" 1 "$(printf '1\tx\t2\n' | "$calc" --layout | wc -c)"
+check "--layout --repetend: the places on a line after the layout" $'1\t6' \
+    "$("$calc" --layout --repetend 1 / 7 | tail -n 1)"
+
 nines=$(head -c 2000000 /dev/zero | tr '\0' '9')
 zeros=$(head -c 2000000 /dev/zero | tr '\0' '0')
 check "a line of millions of digits" "1$zeros" "$(printf '%s\t+\t1\n' "$nines" | "$calc")"
