@@ -1,0 +1,237 @@
+#include "LimbDivide.h"
+
+#include "DivideThresholds.h"
+#include "LimbMultiply.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+
+namespace tallaro {
+
+namespace {
+
+constexpr std::uint64_t kBase = kLimbBase;
+
+constexpr std::array<Limb, kLimbDigits> kPowersOfTen = {
+    1, 10, 100, 1'000, 10'000, 100'000, 1'000'000, 10'000'000, 100'000'000};
+
+void trim(Limbs &value) { value.resize(withoutLeadingZeros(value).size()); }
+
+// out = value * factor; out has one limb more than value.
+void multiplyByLimb(std::span<const Limb> value, Limb factor, std::span<Limb> out) {
+    std::uint64_t carry = 0;
+    for (std::size_t i = 0; i < value.size(); ++i) {
+        const std::uint64_t t = std::uint64_t{value[i]} * factor + carry;
+        out[i] = static_cast<Limb>(t % kBase);
+        carry = t / kBase;
+    }
+    out[value.size()] = static_cast<Limb>(carry);
+}
+
+// quotient = value / divisor, limb for limb from the top (quotient may be value itself);
+// returns the remainder.
+Limb divideByLimb(std::span<const Limb> value, Limb divisor, std::span<Limb> quotient) {
+    std::uint64_t rest = 0;
+    for (std::size_t i = value.size(); i-- > 0;) {
+        const std::uint64_t t = rest * kBase + value[i];
+        quotient[i] = static_cast<Limb>(t / divisor);
+        rest = t % divisor;
+    }
+    return static_cast<Limb>(rest);
+}
+
+// window -= q * v, where window has one limb more than v. False when the result went below
+// zero; window then holds it plus base^(v.size() + 1).
+bool subtractMultiple(std::span<Limb> window, std::span<const Limb> v, std::uint64_t q) {
+    std::uint64_t carry = 0;
+    std::uint64_t borrow = 0;
+    for (std::size_t i = 0; i < v.size(); ++i) {
+        const std::uint64_t product = q * v[i] + carry; // below base^2
+        carry = product / kBase;
+        const std::uint64_t take = product % kBase + borrow;
+        borrow = window[i] < take ? 1 : 0;
+        window[i] = static_cast<Limb>(window[i] + borrow * kBase - take);
+    }
+    const std::uint64_t take = carry + borrow;
+    Limb &top = window[v.size()];
+    borrow = top < take ? 1 : 0;
+    top = static_cast<Limb>(top + borrow * kBase - take);
+    return borrow == 0;
+}
+
+// Knuth's long division on a normalised divisor v (two limbs or more, top limb at least
+// base / 2, so that the estimate from the leading limbs is never more than two too big).
+// The top v.size() limbs of u must be below v. The remainder is left in u's low v.size()
+// limbs; quotient gets u.size() - v.size() limbs.
+void longDivide(std::span<Limb> u, std::span<const Limb> v, std::span<Limb> quotient) {
+    const std::size_t n = v.size();
+    const std::uint64_t top = v[n - 1], next = v[n - 2];
+    for (std::size_t j = u.size() - n; j-- > 0;) {
+        const std::uint64_t head = std::uint64_t{u[j + n]} * kBase + u[j + n - 1];
+        std::uint64_t qhat = head / top, rhat = head % top;
+        while (qhat >= kBase || qhat * next > rhat * kBase + u[j + n - 2]) {
+            --qhat;
+            rhat += top;
+            if (rhat >= kBase)
+                break;
+        }
+        const auto window = u.subspan(j, n + 1);
+        if (!subtractMultiple(window, v, qhat)) {
+            --qhat;
+            addLimbsAt(window, v, 0); // the carry out of the top limb cancels the wrap
+        }
+        quotient[j] = static_cast<Limb>(qhat);
+    }
+}
+
+void divideThreeByTwo(std::span<const Limb> a, std::span<const Limb> b, std::span<Limb> q,
+                      std::span<Limb> r);
+
+// Burnikel and Ziegler's 2n / n step: a (2n limbs) below b * base^n, b normalised;
+// q and r get n limbs each. Halves that are odd or short go to long division.
+void divideTwoByOne(std::span<const Limb> a, std::span<const Limb> b, std::span<Limb> q,
+                    std::span<Limb> r) {
+    const std::size_t n = b.size();
+    if (n % 2 == 1 || n < thresholds::kRecursiveDivideMinLimbs) {
+        Limbs u(a.begin(), a.end());
+        longDivide(u, b, q);
+        std::copy_n(u.begin(), n, r.begin());
+        return;
+    }
+    const std::size_t h = n / 2;
+    Limbs low(3 * h); // a's lowest quarter under the first step's remainder
+    divideThreeByTwo(a.subspan(h), b, q.subspan(h), std::span(low).subspan(h));
+    std::copy_n(a.begin(), h, low.begin());
+    divideThreeByTwo(low, b, q.first(h), r);
+}
+
+// The 3h / 2h step: a (3h limbs) below b * base^h, b (2h limbs) normalised; q gets h limbs
+// and r 2h. The quotient is estimated from b's top half and corrected at most twice.
+void divideThreeByTwo(std::span<const Limb> a, std::span<const Limb> b, std::span<Limb> q,
+                      std::span<Limb> r) {
+    const std::size_t h = b.size() / 2;
+    const auto b1 = b.subspan(h), b2 = b.first(h), a1 = a.subspan(2 * h);
+    Limbs rest(2 * h + 2, 0); // r1 * base^h + a's low third, with room to add b back
+    std::copy_n(a.begin(), h, rest.begin());
+    if (compareLimbs(a1, b1) < 0) {
+        divideTwoByOne(a.subspan(h), b1, q, std::span(rest).subspan(h, h));
+    } else {
+        // a1 = b1 here, so q = base^h - 1 and r1 = a2 + b1.
+        std::fill(q.begin(), q.end(), static_cast<Limb>(kBase - 1));
+        std::copy_n(a.begin() + static_cast<std::ptrdiff_t>(h), h, rest.begin() + static_cast<std::ptrdiff_t>(h));
+        addLimbsAt(rest, b1, h);
+    }
+    Limbs product(2 * h);
+    multiplyLimbs(q, b2, product);
+    static constexpr std::array<Limb, 1> one = {1};
+    while (compareLimbs(rest, product) < 0) {
+        addLimbsAt(rest, b, 0);
+        subtractLimbs(q, one);
+    }
+    subtractLimbs(rest, withoutLeadingZeros(product));
+    std::copy_n(rest.begin(), 2 * h, r.begin());
+}
+
+// u / v by blocks of v's length rounded up to j * 2^k limbs, so that every half down to
+// the threshold is even; v is shifted up by whole limbs to that length, which leaves the
+// quotient as it is and the remainder shifted by the same limbs.
+void recursiveDivide(Limbs &u, std::span<const Limb> v, Limbs &quotient) {
+    std::size_t k = 0;
+    while ((v.size() >> k) >= thresholds::kRecursiveDivideMinLimbs)
+        ++k;
+    const std::size_t n = ((v.size() + (std::size_t{1} << k) - 1) >> k) << k;
+    const std::size_t shift = n - v.size();
+    Limbs b(n, 0);
+    std::copy(v.begin(), v.end(), b.begin() + static_cast<std::ptrdiff_t>(shift));
+    std::size_t blocks = (u.size() + shift + n - 1) / n;
+    Limbs a(blocks * n + n, 0); // one spare block in case the top one is not below b
+    std::copy(u.begin(), u.end(), a.begin() + static_cast<std::ptrdiff_t>(shift));
+    if (compareLimbs(std::span(a).subspan((blocks - 1) * n, n), b) >= 0)
+        ++blocks;
+
+    quotient.assign((blocks - 1) * n, 0);
+    Limbs r(a.begin() + static_cast<std::ptrdiff_t>((blocks - 1) * n),
+            a.begin() + static_cast<std::ptrdiff_t>(blocks * n));
+    Limbs window(2 * n);
+    for (std::size_t i = blocks - 1; i-- > 0;) {
+        std::copy_n(a.begin() + static_cast<std::ptrdiff_t>(i * n), n, window.begin());
+        std::copy(r.begin(), r.end(), window.begin() + static_cast<std::ptrdiff_t>(n));
+        divideTwoByOne(window, b, std::span(quotient).subspan(i * n, n), r);
+    }
+    u.assign(r.begin() + static_cast<std::ptrdiff_t>(shift), r.end());
+}
+
+} // namespace
+
+int compareLimbs(std::span<const Limb> x, std::span<const Limb> y) {
+    x = withoutLeadingZeros(x);
+    y = withoutLeadingZeros(y);
+    if (x.size() != y.size())
+        return x.size() < y.size() ? -1 : 1;
+    for (std::size_t i = x.size(); i-- > 0;)
+        if (x[i] != y[i])
+            return x[i] < y[i] ? -1 : 1;
+    return 0;
+}
+
+LimbQuotient divideLimbs(std::span<const Limb> x, std::span<const Limb> d) {
+    x = withoutLeadingZeros(x);
+    d = withoutLeadingZeros(d);
+    LimbQuotient result;
+    if (compareLimbs(x, d) < 0) {
+        result.remainder.assign(x.begin(), x.end());
+        return result;
+    }
+    if (d.size() == 1) {
+        result.quotient.resize(x.size());
+        const Limb rest = divideByLimb(x, d[0], result.quotient);
+        trim(result.quotient);
+        if (rest != 0)
+            result.remainder.push_back(rest);
+        return result;
+    }
+    // Scaling both by the same factor lifts the divisor's top limb to base / 2 or more,
+    // which the quotient estimates need; the remainder is scaled back at the end.
+    const Limb factor = kLimbBase / (d.back() + 1);
+    Limbs v(d.size() + 1), u(x.size() + 1);
+    multiplyByLimb(d, factor, v);
+    v.pop_back(); // d * factor stays below base^d.size()
+    multiplyByLimb(x, factor, u);
+    if (v.size() < thresholds::kRecursiveDivideMinLimbs) {
+        result.quotient.resize(u.size() - v.size());
+        longDivide(u, v, result.quotient);
+        u.resize(v.size());
+    } else {
+        recursiveDivide(u, v, result.quotient);
+    }
+    divideByLimb(u, factor, u);
+    trim(result.quotient);
+    trim(u);
+    result.remainder = std::move(u);
+    return result;
+}
+
+Limbs shiftedByDecimalPlaces(std::span<const Limb> value, std::size_t exponent) {
+    value = withoutLeadingZeros(value);
+    if (value.empty())
+        return {};
+    const std::size_t wholeLimbs = exponent / kLimbDigits;
+    Limbs shifted(wholeLimbs + value.size() + 1, 0);
+    multiplyByLimb(value, kPowersOfTen[exponent % kLimbDigits],
+                   std::span(shifted).subspan(wholeLimbs));
+    trim(shifted);
+    return shifted;
+}
+
+std::size_t decimalDigitCount(std::span<const Limb> value) {
+    value = withoutLeadingZeros(value);
+    if (value.empty())
+        return 0;
+    std::size_t digits = (value.size() - 1) * kLimbDigits + 1;
+    for (Limb top = value.back(); top >= 10; top /= 10)
+        ++digits;
+    return digits;
+}
+
+} // namespace tallaro
