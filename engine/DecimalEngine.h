@@ -1,5 +1,7 @@
 #pragma once
 
+#include "RemainderIndex.h"
+
 #include <string>
 #include <string_view>
 
@@ -37,9 +39,15 @@ public:
 
     // Division truncated to m_fractionDigits fraction digits; an exact quotient ends at
     // its last non-zero digit. A zero or empty operand gives the empty text.
+    // Not a number text (a second ".", a letter, a tab) also gives the empty text, before
+    // any member changes. A negative m_fractionDigits is taken as 0.
     DecimalString divide(DecimalString a, DecimalString b);
+    // The long-division digit loop from the first partial dividend p, appending to
+    // m_quotient; the second form also records remainders to find the repetend.
     void divideDigits(std::string p, std::string divisor);
     void divideDigitsFindRepetend(std::string p, std::string divisor);
+    // Looks the remainder left after fraction place m_fractionPlace up in the history; on
+    // the first match sets m_repetendHead and m_repetendTail, else records it (places < 100).
     void recordRemainder(const std::string &r);
 
     // Working state, in the order the dialog declares it. Public: the window reads it.
@@ -52,6 +60,8 @@ public:
     int m_currentDigit = 0;
     int m_quotientSteps = 0;
     int m_repetendFound = 0;
+    // "*" and then each remainder the digit loop recorded followed by "*". The preparation's
+    // m_presetRemainders entries come first in the numbering but are not written out.
     std::string m_remainderHistory;
     int m_repetendHead = 0;
     int m_repetendTail = 0;
@@ -62,6 +72,13 @@ public:
 
 private:
     static DecimalString addOrSubtract(DecimalString a, bool subtract, DecimalString b);
+    // The first partial dividend, after writing the zero places that precede it when the
+    // dividend has fewer digits than the divisor.
+    std::string firstPartialDividend();
+    int presetEntryOf(std::string_view r) const;
+
+    // The digit loop's entries of m_remainderHistory, found by text in one lookup.
+    RemainderIndex m_remainderIndex;
 };
 
 } // namespace tallaro

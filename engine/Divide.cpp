@@ -1,7 +1,102 @@
+// Division: the operand checks, the scaling to whole numbers, the zero places in front of
+// the first comparison, and the sign. The digits themselves come from the digit loop.
 #include "DecimalEngine.h"
+#include "NumberText.h"
+
+#include <algorithm>
+#include <utility>
 
 namespace tallaro {
 
-DecimalString DecimalEngine::divide(DecimalString, DecimalString) { return {}; }
+using namespace numtext;
+
+namespace {
+
+// Zero in any form ("0", "00", "0.0", "-0", ".", "-") has no digit 1 to 9. A number text
+// holds only digits, "-" and ".", so this is the test on such a text.
+bool isZero(std::string_view text) { return text.find_first_not_of("0-.") == std::string_view::npos; }
+
+bool isNonZeroNumber(std::string_view text) {
+    return !text.empty() && isNumberText(text) && !isZero(text);
+}
+
+// The number's digits with its fraction filled with zeros to `fractionWidth` digits, so
+// that both operands become whole numbers scaled by the same power of ten; without the
+// leading zeros, which the digit loop's comparisons must not see.
+std::string scaledDigits(std::string_view number, std::size_t fractionWidth) {
+    const PointSplit split = splitAtPoint(number);
+    std::string digits;
+    digits.reserve(split.integer.size() + fractionWidth);
+    digits += split.integer;
+    digits += split.fraction;
+    digits.append(fractionWidth - split.fraction.size(), '0');
+    digits.erase(0, firstNonZero(digits));
+    return digits;
+}
+
+} // namespace
+
+DecimalString DecimalEngine::divide(DecimalString a, DecimalString b) {
+    // Refused before anything changes: the window divides on its own for the elapsed time,
+    // and the digit loop's text arithmetic is only sound on digits.
+    if (!isNonZeroNumber(a) || !isNonZeroNumber(b))
+        return {};
+
+    m_fractionPlace = -1;
+    m_quotient.clear();
+    m_quotientSteps = 0;
+    m_currentDigit = 0;
+    m_repetendFound = 0;
+    m_remainderHistory = "*";
+    m_remainderIndex.clear();
+    m_presetRemainders = 0;
+
+    const bool negative = takeSign(a) != takeSign(b);
+    const std::size_t fractionWidth =
+        std::max(splitAtPoint(a).fraction.size(), splitAtPoint(b).fraction.size());
+    m_dividendDigits = scaledDigits(a, fractionWidth);
+    m_divisorDigits = scaledDigits(b, fractionWidth);
+    m_dividendLength = static_cast<int>(m_dividendDigits.size());
+    m_divisorLength = static_cast<int>(m_divisorDigits.size());
+
+    std::string p = firstPartialDividend();
+    if (m_findRepetend == 1)
+        divideDigitsFindRepetend(std::move(p), m_divisorDigits);
+    else
+        divideDigits(std::move(p), m_divisorDigits);
+
+    if (!negative || m_quotient == "0")
+        return m_quotient;
+    DecimalString answer;
+    answer.reserve(m_quotient.size() + 1);
+    answer += '-';
+    answer += m_quotient;
+    return answer;
+}
+
+std::string DecimalEngine::firstPartialDividend() {
+    const auto n = static_cast<std::size_t>(m_divisorLength);
+    // Sized once for the whole loop: the partial dividend never holds more than n + 1 digits.
+    std::string p;
+    p.reserve(n + 2);
+    p.assign(m_dividendDigits, 0, n);
+    if (m_dividendLength >= m_divisorLength)
+        return p;
+
+    // A dividend shorter than the divisor: the integer place and the fraction places up to
+    // n - m - 1 are 0 without a comparison. Their remainders are the dividend's digits
+    // followed by 0, 1, 2, ... zeros; detection counts them instead of writing them out,
+    // which would take (n - m)^2 / 2 characters.
+    const int zeroPlaces = m_divisorLength - m_dividendLength;
+    m_quotient.reserve(n + 2);
+    m_quotient += "0.";
+    m_quotient.append(static_cast<std::size_t>(zeroPlaces - 1), '0');
+    m_quotientSteps = zeroPlaces;
+    m_fractionPlace = zeroPlaces - 1;
+    if (m_findRepetend == 1)
+        m_presetRemainders = zeroPlaces;
+    p.append(static_cast<std::size_t>(zeroPlaces), '0');
+    return p;
+}
 
 } // namespace tallaro

@@ -22,6 +22,10 @@ check "operands as arguments" "-2" "$("$calc" 5 - 7)"
 check "operands after --" "2" "$("$calc" -- -5 - -7)"
 check "carriage return line ends" $'3\n7' "$(printf '1\t+\t2\r\n3\t+\t4\r\n' | "$calc")"
 check "repetend columns" $'3\t0\t0' "$(printf '1\t+\t2\n' | "$calc" --repetend)"
+check "truncated division to --digits, a zero dividend empty" $'0.142\n2.5\n\n0.00001' \
+    "$(printf '1\t/\t7\n10\t/\t4\n0\t/\t5\n1\t/\t100000\n' | "$calc" --digits 3)"
+check "repetend of a quotient" $'0.001428571428571428571428571428\t3\t8' \
+    "$("$calc" --digits 30 --repetend 1 / 700)"
 
 "$calc" --frobnicate 1 + 2 >/dev/null 2>&1
 check "unknown option exits 2" 2 $?

@@ -1,0 +1,116 @@
+#include "DecimalEngine.h"
+#include "DivisionModel.h"
+#include "RandomOperands.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace tallaro {
+namespace {
+
+constexpr int untouched = -7; // what head and tail hold before the division
+
+struct Row {
+    std::string a;
+    std::string b;
+    int fractionDigits;
+    int head; // `untouched` where nothing may be found
+    int tail;
+};
+
+DecimalEngine detecting(int fractionDigits) {
+    DecimalEngine engine;
+    engine.m_findRepetend = 1;
+    engine.m_fractionDigits = fractionDigits;
+    engine.m_repetendHead = untouched;
+    engine.m_repetendTail = untouched;
+    return engine;
+}
+
+void expectPlaces(std::initializer_list<Row> rows) {
+    for (const Row &row : rows) {
+        DecimalEngine engine = detecting(row.fractionDigits);
+        engine.divide(row.a, row.b);
+        EXPECT_EQ(engine.m_repetendHead, row.head) << row.a << " / " << row.b;
+        EXPECT_EQ(engine.m_repetendTail, row.tail) << row.a << " / " << row.b;
+    }
+}
+
+TEST(Repetend, FirstAndLastPlaceOfTheRepeatingBlock) {
+    expectPlaces({
+        {"1", "7", 30, 1, 6},     {"1", "6", 30, 2, 2},     {"1", "12", 30, 3, 3},
+        {"1", "700", 30, 3, 8},   {"5", "70", 30, 2, 7},    {"9", "162", 30, 2, 2},
+        {"5", "165", 30, 1, 2},   {"121", "12", 30, 3, 3},  {"131", "13", 30, 1, 6},
+        {"1", "81", 30, 1, 9},    {"1", "1001", 30, 1, 6},  {"0.1", "-0.7", 30, 1, 6},
+        {"1", "97", 100, 1, 96},  {"1", "7", 6, 1, 6},
+        // No repeating block, or none complete within the quotient: head and tail keep
+        // what they held.
+        {"1", "8", 30, untouched, untouched},  {"1", "97", 30, untouched, untouched},
+        {"1", "7", 5, untouched, untouched},   {"6", "3", 30, untouched, untouched},
+        {"0", "7", 30, untouched, untouched},
+    });
+}
+
+// The digit loop records places up to 99 only; the zero places in front of the first
+// comparison (a dividend shorter than the divisor) are all entries, however many.
+TEST(Repetend, RecordingLimitAndTheLeadingZeroPlaces) {
+    const std::string zeros99(99, '0'), zeros100(100, '0'), zeros120(120, '0');
+    expectPlaces({
+        {"1", "3" + zeros99, 130, 100, 100},
+        {"1", "3" + zeros100, 130, untouched, untouched},
+        {"1", std::string(30, '9') + zeros120, 200, 121, 150},
+        {"1", std::string(150, '9'), 200, 1, 150},
+    });
+}
+
+TEST(Repetend, HistoryHoldsTheLoopsEntriesOnly) {
+    DecimalEngine engine = detecting(30);
+    engine.divide("1", "7");
+    EXPECT_EQ(engine.m_remainderHistory, "*1*3*2*6*4*5*");
+    EXPECT_EQ(engine.m_presetRemainders, 0);
+    EXPECT_EQ(engine.m_repetendFound, 1);
+    engine.divide("1", "700");
+    EXPECT_EQ(engine.m_remainderHistory, "*100*300*200*600*400*500*");
+    EXPECT_EQ(engine.m_presetRemainders, 2);
+    EXPECT_EQ(engine.m_repetendHead, 3);
+    // Without detection the next division resets the search but keeps head and tail.
+    engine.m_findRepetend = 0;
+    engine.divide("15", "1000");
+    EXPECT_EQ(engine.m_repetendFound, 0);
+    EXPECT_EQ(engine.m_remainderHistory, "*");
+    EXPECT_EQ(engine.m_repetendHead, 3);
+    EXPECT_EQ(engine.m_repetendTail, 8);
+}
+
+// Head and tail against a long division on GMP integers with a map of remainders; the
+// quotient must not depend on detection. One engine runs them all, so that nothing of a
+// division's history leaks into the next.
+TEST(Repetend, MatchesAnIndependentWalkOfTheRemainders) {
+    test::RandomOperands random(7);
+    DecimalEngine engine;
+    engine.m_findRepetend = 1;
+    int found = 0;
+    for (int i = 0; i < 6000; ++i) {
+        const bool large = i % 25 == 0;
+        std::string a = random.number(large ? 200 : 5, 3, i % 4 == 0);
+        std::string b = random.number(large ? 60 : 3, 2, i % 6 == 0);
+        if (a.find_first_of("123456789") == std::string::npos)
+            a += '7';
+        if (b.find_first_of("123456789") == std::string::npos)
+            b += '3';
+        engine.m_fractionDigits = static_cast<int>(random.length(0, 260));
+        engine.m_repetendHead = engine.m_repetendTail = untouched;
+        const std::string q = engine.divide(a, b);
+        const test::ExpectedDivision expected = test::expectedDivision(a, b, engine.m_fractionDigits);
+        const std::string where = a + " / " + b + " to " + std::to_string(engine.m_fractionDigits);
+        EXPECT_EQ(q, expected.quotient) << where;
+        EXPECT_EQ(engine.m_repetendHead, expected.head == 0 ? untouched : expected.head) << where;
+        EXPECT_EQ(engine.m_repetendTail, expected.head == 0 ? untouched : expected.tail) << where;
+        found += expected.head == 0 ? 0 : 1;
+    }
+    EXPECT_GT(found, 1500); // the walk must exercise both outcomes
+}
+
+} // namespace
+} // namespace tallaro
