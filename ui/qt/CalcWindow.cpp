@@ -1,0 +1,179 @@
+#include "CalcWindow.h"
+
+#include "CalcDialog.h"
+#include "ControlIds.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QKeyEvent>
+#include <QPlainTextEdit>
+
+#include <array>
+#include <utility>
+
+namespace tallaro::qt {
+namespace {
+
+DialogKey dialogKey(const QKeyEvent &event) {
+    switch (event.key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return DialogKey::Enter;
+    case Qt::Key_Escape:
+        return DialogKey::Escape;
+    case Qt::Key_Space:
+        return DialogKey::Space;
+    case Qt::Key_Tab:
+        return (event.modifiers() & Qt::ShiftModifier) ? DialogKey::Backtab : DialogKey::Tab;
+    case Qt::Key_Backtab:
+        return DialogKey::Backtab;
+    case Qt::Key_F1:
+        return DialogKey::F1;
+    default:
+        return DialogKey::Other;
+    }
+}
+
+using Handler = void (CalcDialog::*)();
+
+constexpr std::array<std::pair<int, Handler>, 5> buttonHandlers{{
+    {ids::addButton, &CalcDialog::OnAdd},
+    {ids::subtractButton, &CalcDialog::OnSubtract},
+    {ids::multiplyButton, &CalcDialog::OnMultiply},
+    {ids::divideButton, &CalcDialog::OnDivide},
+    {ids::copyButton, &CalcDialog::OnCopyAnswer},
+}};
+
+constexpr std::array<std::pair<int, Handler>, 2> changeHandlers{{
+    {ids::operandA, &CalcDialog::OnChangeA},
+    {ids::operandB, &CalcDialog::OnChangeB},
+}};
+
+constexpr std::array<int, 6> outputFields{ids::answer,         ids::integerDigits,
+                                          ids::fractionDigits, ids::elapsedTime,
+                                          ids::repetendHead,   ids::repetendTail};
+
+} // namespace
+
+CalcWindow::CalcWindow()
+    : TemplateDialog(loadDialogTemplate(102)),
+      m_systemMenu(*this, [this](unsigned command) {
+          return m_model != nullptr && m_model->OnSysCommand(command);
+      }) {
+    // Keys reach the focused control before the dialog sees them, so the dialog's filter
+    // watches the whole application and keeps to the events of this window.
+    qApp->installEventFilter(this);
+}
+
+void CalcWindow::runModal(CalcDialog &model) {
+    attach(model);
+    exec();
+    detach();
+}
+
+void CalcWindow::attach(CalcDialog &model) {
+    m_model = &model;
+    connectCommands();
+    if (model.OnInitDialog())
+        focusFirstTabStop();
+}
+
+void CalcWindow::detach() {
+    for (const QMetaObject::Connection &connection : m_connections)
+        disconnect(connection);
+    m_connections.clear();
+    m_model = nullptr;
+}
+
+void CalcWindow::connectCommands() {
+    for (const auto &[id, handler] : buttonHandlers) {
+        auto *button = qobject_cast<QAbstractButton *>(control(id));
+        m_connections.push_back(connect(button, &QAbstractButton::clicked, this,
+                                        [this, h = handler] { (m_model->*h)(); }));
+    }
+    for (const auto &[id, handler] : changeHandlers) {
+        auto *edit = qobject_cast<QPlainTextEdit *>(control(id));
+        m_connections.push_back(connect(edit, &QPlainTextEdit::textChanged, this,
+                                        [this, h = handler] { (m_model->*h)(); }));
+    }
+}
+
+void CalcWindow::focusFirstChild() {
+    QWidget *first = controls().empty() ? nullptr : controls().front();
+    // A hidden control cannot hold the focus here; the dialog itself takes it instead.
+    if (first && first->isVisibleTo(this))
+        first->setFocus(Qt::OtherFocusReason);
+    else
+        setFocus(Qt::OtherFocusReason);
+}
+
+bool CalcWindow::focusParked() const {
+    const QWidget *focus = focusWidget();
+    return focus == nullptr || focus == this;
+}
+
+// Where the dialog's initialisation asks for it: the first visible control reached by Tab.
+void CalcWindow::focusFirstTabStop() {
+    for (QWidget *widget : controls()) {
+        if (widget->isVisibleTo(this) && (widget->focusPolicy() & Qt::TabFocus)) {
+            widget->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+    }
+}
+
+bool CalcWindow::eventFilter(QObject *watched, QEvent *event) {
+    const QEvent::Type type = event->type();
+    if (type != QEvent::KeyPress && type != QEvent::FocusIn && type != QEvent::MouseButtonRelease)
+        return false;
+    if (!m_model || !watched->isWidgetType())
+        return false;
+    auto *widget = static_cast<QWidget *>(watched);
+    if (widget != this && !isAncestorOf(widget))
+        return false;
+    if (type == QEvent::KeyPress)
+        return filterKey(static_cast<const QKeyEvent &>(*event));
+    if (type == QEvent::FocusIn && isOutputField(widget))
+        m_model->OnOutputFocus();
+    if (type == QEvent::MouseButtonRelease && widget == control(ids::helpBitmap)) {
+        m_model->OnHelpBitmap();
+        return true;
+    }
+    return false;
+}
+
+bool CalcWindow::filterKey(const QKeyEvent &event) {
+    // Keys held with Alt belong to the window, not to the dialog's filter.
+    if (event.modifiers() & Qt::AltModifier) {
+        if (event.key() == Qt::Key_Space)
+            m_systemMenu.popup(mapToGlobal(QPoint(0, 0)));
+        else if (event.key() == Qt::Key_F4)
+            close();
+        else
+            return false;
+        return true;
+    }
+    const DialogKey key = dialogKey(event);
+    if (CalcDialog::PreTranslateMessage(key, focusParked()))
+        return true;
+    if (key != DialogKey::F1)
+        return false;
+    if (m_helpRequest)
+        m_helpRequest();
+    return true;
+}
+
+bool CalcWindow::isOutputField(const QWidget *widget) const {
+    for (int id : outputFields)
+        if (widget == control(id))
+            return true;
+    return false;
+}
+
+void CalcWindow::contextMenuEvent(QContextMenuEvent *event) {
+    m_systemMenu.popup(event->globalPos());
+    event->accept();
+}
+
+} // namespace tallaro::qt

@@ -1,0 +1,104 @@
+#include "QtPlatform.h"
+
+#include "AboutDialog.h"
+#include "AnswerSelection.h"
+#include "CalcWindow.h"
+#include "ControlIds.h"
+#include "Cp932.h"
+#include "FieldText.h"
+#include "ResourceText.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QClipboard>
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QFile>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QUrl>
+
+namespace tallaro::qt {
+namespace {
+
+QString pathFromBytes(const std::string &path) {
+    return QFile::decodeName(QByteArray(path.data(), static_cast<qsizetype>(path.size())));
+}
+
+} // namespace
+
+QtPlatform::QtPlatform(CalcWindow &window) : m_window(window) { m_clock.start(); }
+
+std::string QtPlatform::fieldText(int id) {
+    const QWidget *control = m_window.control(id);
+    return control ? toCp932(controlText(*control)) : std::string();
+}
+
+void QtPlatform::setFieldText(int id, const std::string &text) {
+    if (QWidget *control = m_window.control(id))
+        setControlText(*control, fromCp932(text));
+}
+
+bool QtPlatform::isChecked(int id) {
+    const auto *button = qobject_cast<const QAbstractButton *>(m_window.control(id));
+    return button && button->isChecked();
+}
+
+void QtPlatform::selectAnswer(int start, int end) {
+    if (auto *answer = qobject_cast<QPlainTextEdit *>(m_window.control(ids::answer)))
+        selectWithoutScrolling(*answer, start, end);
+}
+
+void QtPlatform::focusFirstChild() { m_window.focusFirstChild(); }
+
+std::uint32_t QtPlatform::milliseconds() {
+    // Wraps around at 2^32 like the system clock the commands were written for.
+    return static_cast<std::uint32_t>(m_clock.elapsed());
+}
+
+void QtPlatform::beginWaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+
+void QtPlatform::endWaitCursor() { QGuiApplication::restoreOverrideCursor(); }
+
+bool QtPlatform::setClipboardText(const std::string &text) {
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    if (!clipboard)
+        return false;
+    clipboard->setText(fromCp932(text));
+    return true;
+}
+
+void QtPlatform::openWithDesktop(const std::string &path) {
+    QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(pathFromBytes(path)).absoluteFilePath()));
+}
+
+bool QtPlatform::fileExists(const std::string &path) {
+    return QFileInfo(pathFromBytes(path)).isFile();
+}
+
+std::string QtPlatform::executableFolder() {
+    return QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString();
+}
+
+std::string QtPlatform::loadString(int id) { return toCp932(stringResource(id)); }
+
+bool QtPlatform::appendSystemMenuEntry(unsigned command, const std::string &text) {
+    m_window.systemMenu().appendEntry(command, fromCp932(text));
+    return true;
+}
+
+void QtPlatform::setWindowIcons() { m_window.setWindowIcon(applicationIcon()); }
+
+void QtPlatform::showAboutBox() {
+    AboutDialog about(&m_window);
+    about.exec();
+}
+
+void QtPlatform::showMessage(const std::string &text) {
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Tallaro"), fromCp932(text),
+                    QMessageBox::Ok, &m_window);
+    box.exec();
+}
+
+} // namespace tallaro::qt

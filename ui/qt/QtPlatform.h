@@ -1,0 +1,44 @@
+#pragma once
+
+#include "Platform.h"
+
+#include <QElapsedTimer>
+
+namespace tallaro::qt {
+
+class CalcWindow;
+
+// The window operations of the calculator's commands, carried out on the Qt window. Field
+// texts are converted between CP932 and Unicode here and nowhere else; file paths cross as
+// the file system's own bytes.
+class QtPlatform : public Platform {
+public:
+    explicit QtPlatform(CalcWindow &window);
+
+    std::string fieldText(int id) override;
+    void setFieldText(int id, const std::string &text) override;
+    bool isChecked(int id) override;
+    void selectAnswer(int start, int end) override;
+    void focusFirstChild() override;
+
+    std::uint32_t milliseconds() override;
+    void beginWaitCursor() override;
+    void endWaitCursor() override;
+
+    bool setClipboardText(const std::string &text) override;
+    void openWithDesktop(const std::string &path) override;
+    bool fileExists(const std::string &path) override;
+    std::string executableFolder() override;
+
+    std::string loadString(int id) override;
+    bool appendSystemMenuEntry(unsigned command, const std::string &text) override;
+    void setWindowIcons() override;
+    void showAboutBox() override;
+    void showMessage(const std::string &text) override;
+
+private:
+    CalcWindow &m_window;
+    QElapsedTimer m_clock;
+};
+
+} // namespace tallaro::qt

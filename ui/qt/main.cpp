@@ -1,0 +1,22 @@
+// tallaro: the calculator window. It shows the main dialog once; closing it ends the program.
+#include "CalcApp.h"
+#include "CalcWindow.h"
+#include "ControlIds.h"
+#include "QtPlatform.h"
+#include "ResourceText.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[]) {
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Tallaro"));
+    QApplication::setApplicationVersion(tallaro::qt::versionValue(QStringLiteral("ProductVersion")));
+    QApplication::setWindowIcon(tallaro::qt::applicationIcon());
+
+    tallaro::qt::CalcWindow window;
+    tallaro::qt::QtPlatform platform(window);
+    tallaro::CalcApp app(platform);
+    window.setHelpRequest([&app] { app.WinHelp(0, tallaro::ids::help); });
+    app.InitInstance([&window](tallaro::CalcDialog &dialog) { window.runModal(dialog); });
+    return 0;
+}
