@@ -50,6 +50,11 @@ public:
     // the first match sets m_repetendHead and m_repetendTail, else records it (places < 100).
     void recordRemainder(const std::string &r);
 
+    // How divide reaches the quotient: the fastest way for the sizes, or always the digit
+    // loop, or always limbs where they apply (the differential tests compare the two).
+    enum class DivisionMethod { BySize, DigitLoop, Limbs };
+    DivisionMethod m_divisionMethod = DivisionMethod::BySize;
+
     // Working state, in the order the dialog declares it. Public: the window reads it.
     int m_fractionDigits = 1000;
     int m_fractionPlace = -1;

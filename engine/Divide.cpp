@@ -1,6 +1,8 @@
 // Division: the operand checks, the scaling to whole numbers, the zero places in front of
-// the first comparison, and the sign. The digits themselves come from the digit loop.
+// the first comparison, and the sign. The digits come from the digit loop, or for long
+// quotients from limbs.
 #include "DecimalEngine.h"
+#include "FastDivide.h"
 #include "NumberText.h"
 
 #include <algorithm>
@@ -58,12 +60,20 @@ DecimalString DecimalEngine::divide(DecimalString a, DecimalString b) {
     m_divisorDigits = scaledDigits(b, fractionWidth);
     m_dividendLength = static_cast<int>(m_dividendDigits.size());
     m_divisorLength = static_cast<int>(m_divisorDigits.size());
+    // The places in front of the point, or the zero places in front of the first
+    // comparison, are certain; the fraction may end early, so it grows as it comes.
+    m_quotient.reserve(m_dividendDigits.size() + m_divisorDigits.size() + 2);
 
-    std::string p = firstPartialDividend();
-    if (m_findRepetend == 1)
-        divideDigitsFindRepetend(std::move(p), m_divisorDigits);
-    else
-        divideDigits(std::move(p), m_divisorDigits);
+    // Long quotients come from limbs, with the same text and members as the loop leaves.
+    const bool onLimbs = m_divisionMethod != DivisionMethod::DigitLoop &&
+                         divideOnLimbs(*this, m_divisionMethod == DivisionMethod::BySize);
+    if (!onLimbs) {
+        std::string p = firstPartialDividend();
+        if (m_findRepetend == 1)
+            divideDigitsFindRepetend(std::move(p), m_divisorDigits);
+        else
+            divideDigits(std::move(p), m_divisorDigits);
+    }
 
     if (!negative || m_quotient == "0")
         return m_quotient;
@@ -88,7 +98,6 @@ std::string DecimalEngine::firstPartialDividend() {
     // followed by 0, 1, 2, ... zeros; detection counts them instead of writing them out,
     // which would take (n - m)^2 / 2 characters.
     const int zeroPlaces = m_divisorLength - m_dividendLength;
-    m_quotient.reserve(n + 2);
     m_quotient += "0.";
     m_quotient.append(static_cast<std::size_t>(zeroPlaces - 1), '0');
     m_quotientSteps = zeroPlaces;

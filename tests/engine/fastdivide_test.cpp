@@ -1,0 +1,135 @@
+#include "DecimalEngine.h"
+#include "DivideThresholds.h"
+#include "DivisionModel.h"
+#include "LimbNumber.h"
+#include "RandomOperands.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+
+namespace tallaro {
+namespace {
+
+using Method = DecimalEngine::DivisionMethod;
+
+// Everything a division leaves that the window or a later division reads, as one text so
+// that a difference shows which member it is in.
+std::string membersOf(const DecimalEngine &e) {
+    std::ostringstream out;
+    out << "quotient " << e.m_quotient << "\ndividend " << e.m_dividendDigits << " ("
+        << e.m_dividendLength << ")\ndivisor " << e.m_divisorDigits << " (" << e.m_divisorLength
+        << ")\nfraction place " << e.m_fractionPlace << ", steps " << e.m_quotientSteps
+        << ", digit " << e.m_currentDigit << "\nrepetend " << e.m_repetendHead << ".."
+        << e.m_repetendTail << " found " << e.m_repetendFound << ", preset "
+        << e.m_presetRemainders << "\nhistory " << e.m_remainderHistory;
+    return out.str();
+}
+
+std::string divided(Method method, const std::string &a, const std::string &b, int p, bool detect,
+                    std::string &members) {
+    DecimalEngine engine;
+    engine.m_divisionMethod = method;
+    engine.m_fractionDigits = p;
+    engine.m_findRepetend = detect ? 1 : 0;
+    engine.m_repetendHead = -7; // left alone unless a repetend is found
+    engine.m_repetendTail = -7;
+    const std::string answer = engine.divide(a, b);
+    members = membersOf(engine);
+    return answer;
+}
+
+// The limb paths against the digit loop: the answer and every member.
+void expectSameAsDigitLoop(const std::string &a, const std::string &b, int p, bool detect) {
+    std::string loopMembers, limbMembers;
+    const std::string loop = divided(Method::DigitLoop, a, b, p, detect, loopMembers);
+    const std::string limbs = divided(Method::Limbs, a, b, p, detect, limbMembers);
+    ASSERT_EQ(limbs, loop) << a << " / " << b << " to " << p << (detect ? ", detecting" : "");
+    ASSERT_EQ(limbMembers, loopMembers) << a << " / " << b << " to " << p;
+}
+
+// Every precision from 0 up, with and without detection, on operands that pick out one
+// kind of stop each: exact whole and fraction quotients (one ending near the place 4n
+// where the limb path stops looking for an end), remainders one digit short of the
+// divisor, long runs of zero places, all nines, powers of ten, a dividend shorter than,
+// as long as and longer than the divisor, and repetends starting in and after the
+// preparation's places.
+TEST(FastDivide, EveryPrecisionAgreesWithTheDigitLoop) {
+    const char *const pairs[][2] = {
+        {"1", "7"},          {"22", "7"},         {"10", "4"},       {"7", "7"},
+        {"1", "8"},          {"100", "1"},        {"1001", "1000"},  {"1", "1001"},
+        {"1", "700"},        {"5", "700000"},     {"9", "162"},      {"4", "99"},
+        {"1", "8589934592"}, {"1", "95367431640625"}, {"12345678901234567890", "125"},
+        {"999999999999", "9999999"},     {"1", "99999999999999999999"},
+        {"100000000000000000000", "1000"}, {"1000000000001", "1000000000000000000000001"},
+        {"5", "97"},         {"-0.5", "0.25"},    {"123.456", "-0.000789"},
+        {"40000000", "9999999999999999"},         {"98765432109876543210", "98765432109876543211"},
+    };
+    for (const auto &pair : pairs)
+        for (int p = 0; p <= 230; ++p)
+            for (const bool detect : {false, true})
+                expectSameAsDigitLoop(pair[0], pair[1], p, detect);
+}
+
+// Random operands whose divisors sweep one limb, several, and the recursive division's
+// threshold, with dividends shorter, as long and longer; some made of runs of 9s and 0s.
+TEST(FastDivide, RandomOperandsAgreeWithTheDigitLoop) {
+    test::RandomOperands random(4);
+    const std::size_t r = thresholds::kRecursiveDivideMinLimbs * kLimbDigits;
+    const std::size_t divisorDigits[] = {1, 2, 8, 9, 10, 19, 40, r - 1, r + 10};
+    for (const std::size_t n : divisorDigits) {
+        for (const std::size_t m : {std::size_t{1}, n / 2 + 1, n, n + 1, 2 * n + 3}) {
+            for (const bool edgy : {false, true}) {
+                const std::string b = "9" + random.digits(n - 1, edgy);
+                const std::string a = "1" + random.digits(m - 1, edgy);
+                const auto zeroPlaces = static_cast<int>(n > m ? n - m : 0);
+                for (const int p : {0, 1, 2, 7, zeroPlaces, zeroPlaces + 1, 61, 150})
+                    for (const bool detect : {false, true})
+                        expectSameAsDigitLoop(a, b, p, detect);
+            }
+        }
+    }
+}
+
+// Sizes where the digit loop would take too long to compare against: the answer and the
+// repetend places come from the remainders worked out on GMP integers.
+TEST(FastDivide, LongQuotientsAgreeWithTheRemainderWalk) {
+    test::RandomOperands random(11);
+    struct Case {
+        std::string a, b;
+        int p;
+    };
+    const std::string tenThousand = "3" + random.digits(9999);
+    const Case cases[] = {
+        {"1", "7", 100000},
+        {"1" + random.digits(12000), tenThousand, 1000},
+        {"1", tenThousand, 10020},
+        {"1", "5" + std::string(3000, '0') + "1", 3500},
+        {random.digits(800), "97", 3000},
+    };
+    for (const Case &c : cases) {
+        for (const bool detect : {false, true}) {
+            DecimalEngine engine;
+            engine.m_fractionDigits = c.p;
+            engine.m_findRepetend = detect ? 1 : 0;
+            const std::string answer = engine.divide(c.a, c.b);
+            const test::ExpectedDivision expected = test::expectedDivision(c.a, c.b, c.p);
+            EXPECT_EQ(answer, expected.quotient) << c.b.size() << "-digit divisor to " << c.p;
+            EXPECT_EQ(engine.m_repetendHead, detect ? expected.head : 0);
+            EXPECT_EQ(engine.m_repetendTail, detect ? expected.tail : 0);
+        }
+    }
+}
+
+// A huge precision on a quotient that ends is found to end without writing the places.
+TEST(FastDivide, ExactQuotientUnderAHugePrecision) {
+    DecimalEngine engine;
+    engine.m_fractionDigits = 2'000'000'000;
+    EXPECT_EQ(engine.divide("1", "8"), "0.125");
+    EXPECT_EQ(engine.m_fractionPlace, 3);
+    EXPECT_EQ(engine.divide("12345678901234567890", "1024"), "12056327051986882.705078125");
+}
+
+} // namespace
+} // namespace tallaro
