@@ -23,7 +23,8 @@ def ratio_text(result, tool, limit):
     if theirs.timed_out:
         return f"> {limit / mine.seconds:.0f}×"
     ratio = theirs.seconds / mine.seconds
-    return f"{ratio:.0f}×" if ratio >= 10 else f"{ratio:.2g}×"
+    places = 0 if ratio >= 10 else 1 if ratio >= 1 else 2
+    return f"{ratio:.{places}f}×"
 
 
 def peak_text(result):
