@@ -60,18 +60,10 @@ public:
         clock.pop_front();
         return now;
     }
-    void beginWaitCursor() override {
-        ++waitCursor;
-        events.push_back("wait on");
-    }
-    void endWaitCursor() override {
-        --waitCursor;
-        events.push_back("wait off");
-    }
+    void beginWaitCursor() override { events.push_back("wait on"); ++waitCursor; }
+    void endWaitCursor() override { events.push_back("wait off"); --waitCursor; }
 
     bool setClipboardText(const std::string &text) override {
-        if (!clipboardAvailable)
-            return false;
         clipboard = text;
         return true;
     }
@@ -97,7 +89,6 @@ public:
     std::deque<std::uint32_t> clock;
     int waitCursor = 0;
     std::vector<std::string> events;
-    bool clipboardAvailable = true;
     std::string clipboard = "(before)";
     std::vector<std::string> opened;
     std::set<std::string> files;

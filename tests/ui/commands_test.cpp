@@ -19,16 +19,18 @@ const std::string underOneMillisecond = "0.001\x95\x62\x88\xc8\x89\xba";
 
 class Commands : public ::testing::Test {
 protected:
-    void press(void (CalcDialog::*command)(), std::uint32_t t0, std::uint32_t t1) {
+    // Types the operands and presses a button; the clock reads t0 and then t1.
+    void press(void (CalcDialog::*command)(), const char *a, const char *b, std::uint32_t t0 = 0,
+               std::uint32_t t1 = 0) {
+        window.type(ids::operandA, a);
+        window.type(ids::operandB, b);
         window.scriptClock({t0, t1});
         (dialog.*command)();
     }
     void divide(const char *a, const char *b, const char *precision, bool ticked) {
-        window.type(ids::operandA, a);
-        window.type(ids::operandB, b);
         window.type(ids::precision, precision);
         window.tick(ticked);
-        press(&CalcDialog::OnDivide, 0, 0);
+        press(&CalcDialog::OnDivide, a, b);
     }
     std::string copied() {
         dialog.OnCopyAnswer();
@@ -69,19 +71,15 @@ TEST_F(Commands, ElapsedTimeInSeconds) {
         {0, 2000, "2" + secondsMark},
         {0xFFFFFFF8u, 8, "0.016" + secondsMark}, // the clock wrapped around
     };
-    window.type(ids::operandA, "1");
-    window.type(ids::operandB, "2");
     for (const Case &c : cases) {
-        press(&CalcDialog::OnAdd, c.t0, c.t1);
+        press(&CalcDialog::OnAdd, "1", "2", c.t0, c.t1);
         EXPECT_EQ(window.field(ids::elapsedTime), c.shown) << c.t0 << ".." << c.t1;
     }
 }
 
 TEST_F(Commands, ElapsedTimeIsCutLikeTheLastQuotient) {
     divide("1", "3", "1", false);
-    window.type(ids::operandA, "1");
-    window.type(ids::operandB, "2");
-    press(&CalcDialog::OnAdd, 0, 1234);
+    press(&CalcDialog::OnAdd, "1", "2", 0, 1234);
     EXPECT_EQ(window.field(ids::elapsedTime), "1.2" + secondsMark);
 }
 
@@ -98,9 +96,7 @@ TEST_F(Commands, EachButtonShowsAndKeepsItsAnswer) {
     };
     window.type(ids::precision, "1000");
     for (const Case &c : cases) {
-        window.type(ids::operandA, c.a);
-        window.type(ids::operandB, c.b);
-        press(c.command, 0, 0);
+        press(c.command, c.a, c.b);
         EXPECT_EQ(window.field(ids::answer), layOutAnswer(c.answer, 0, 0).text) << c.answer;
         EXPECT_EQ(copied(), c.answer);
         EXPECT_EQ(window.field(ids::operandA), c.a);
@@ -109,11 +105,9 @@ TEST_F(Commands, EachButtonShowsAndKeepsItsAnswer) {
 }
 
 TEST_F(Commands, RoadOfOneSeventhWithTheBoxTicked) {
-    window.type(ids::operandA, "1");
-    window.type(ids::operandB, "7");
     window.type(ids::precision, "1000");
     window.tick(true);
-    press(&CalcDialog::OnDivide, 40, 42);
+    press(&CalcDialog::OnDivide, "1", "7", 40, 42);
 
     std::string quotient = "0.";
     while (quotient.size() < 1002)
@@ -183,9 +177,7 @@ TEST_F(Commands, AnEmptyAnswerEmptiesTheOutputFields) {
         for (const int id : {ids::answer, ids::integerDigits, ids::fractionDigits,
                              ids::repetendHead, ids::repetendTail})
             window.type(id, "old");
-        window.type(ids::operandA, c.a);
-        window.type(ids::operandB, c.b);
-        press(c.command, 3, 3);
+        press(c.command, c.a, c.b, 3, 3);
         EXPECT_EQ(window.field(ids::answer), "");
         EXPECT_EQ(window.field(ids::integerDigits), "0");
         EXPECT_EQ(window.field(ids::fractionDigits), "");
@@ -198,9 +190,7 @@ TEST_F(Commands, AnEmptyAnswerEmptiesTheOutputFields) {
 
 TEST_F(Commands, AdditionAfterADivisionClearsItsRepetend) {
     divide("1", "7", "1000", true);
-    window.type(ids::operandA, "1");
-    window.type(ids::operandB, "2");
-    press(&CalcDialog::OnAdd, 0, 0);
+    press(&CalcDialog::OnAdd, "1", "2");
     EXPECT_EQ(window.field(ids::repetendHead), "");
     EXPECT_EQ(window.field(ids::repetendTail), "");
     EXPECT_EQ(window.selection, FakePlatform::Selection{});
@@ -216,12 +206,10 @@ TEST_F(Commands, StepsInTheirOrder) {
     for (const char *id : {"1007", "1008", "1009", "1010", "1011"})
         division.push_back(std::string("set ") + id);
 
-    window.type(ids::operandA, "1");
-    window.type(ids::operandB, "2");
-    press(&CalcDialog::OnSubtract, 0, 0);
+    press(&CalcDialog::OnSubtract, "1", "2");
     EXPECT_EQ(window.events, arithmetic);
     window.events.clear();
-    press(&CalcDialog::OnDivide, 0, 0);
+    press(&CalcDialog::OnDivide, "1", "2");
     EXPECT_EQ(window.events, division);
 }
 
