@@ -1,10 +1,13 @@
 // Exact multiplication: schoolbook long multiplication of the bare digit strings inside the
 // accumulator m_product; the point is placed afterwards by counting fraction digits.
 #include "DecimalEngine.h"
+#include "LimbMultiply.h"
+#include "MultiplyThresholds.h"
 #include "NumberText.h"
 
 #include <algorithm>
 #include <climits>
+#include <cstdint>
 #include <new>
 #include <utility>
 
@@ -89,6 +92,13 @@ void DecimalEngine::multiplyDigits(int lenX, int lenY, std::string x, std::strin
     const std::string_view xs = leadingPart(x, lenX), ys = leadingPart(y, lenY);
     // Sized once, whatever the accumulator held: every place below lies inside it.
     m_product.assign(xs.size() + ys.size(), '0');
+    // Beyond a few digit pairs, limbs of nine digits win; the digit loop stays for short
+    // operands and for any text that is not all digits (calculate passes none on).
+    if (std::uint64_t{xs.size()} * ys.size() >= thresholds::kLimbMinDigitPairs &&
+        isAllDigits(xs) && isAllDigits(ys)) {
+        multiplyDigitTexts(xs, ys, m_product);
+        return;
+    }
     for (std::size_t i = xs.size(); i-- > 0;) {
         const int digitX = xs[i] - '0';
         for (std::size_t j = ys.size(); j-- > 0;) {

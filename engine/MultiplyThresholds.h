@@ -11,7 +11,7 @@ namespace tallaro::thresholds {
 // Below this many digit pairs (lenX x lenY) the digit-by-digit accumulator is used as it
 // stands; above it the texts are packed into limbs. Packing costs a pass over both texts
 // and a few allocations, which the digit loop only repays for tiny operands.
-inline constexpr std::uint64_t kLimbMinDigitPairs = 400;
+inline constexpr std::uint64_t kLimbMinDigitPairs = 10;
 
 // Shorter operand, in limbs, from which Karatsuba beats limb schoolbook.
 inline constexpr std::size_t kKaratsubaMinLimbs = 40;

@@ -22,12 +22,16 @@ constexpr std::uint64_t powerMod(std::uint64_t base, std::uint64_t exponent, std
     return result;
 }
 
-// Arithmetic modulo a prime P < 2^30 in Montgomery form (R = 2^32): a product needs one
-// 64-bit multiplication and no division. G generates the multiplicative group.
+// Arithmetic modulo a prime P < 2^30 in Montgomery form (R = 2^32): a product needs two
+// 32 x 32-bit multiplications and no division. Values are kept lazily in [0, 2P) and
+// brought into [0, P) once at the end; 4P < 2^32 keeps every sum inside 32 bits and every
+// product below P * 2^32, where the reduction is valid. G generates the multiplicative group.
 template <std::uint32_t P, std::uint32_t G>
 struct Field {
     static constexpr std::uint32_t kPrime = P;
+    static constexpr std::uint32_t kTwoP = 2 * P;
     static constexpr std::uint32_t kGenerator = G;
+    static_assert(P < (1u << 30));
 
     static constexpr std::uint32_t negatedInverse() {
         std::uint32_t inverse = P; // right in the low 3 bits; every step doubles that
@@ -38,20 +42,16 @@ struct Field {
     static constexpr std::uint32_t kNegInverse = negatedInverse();
     static constexpr std::uint32_t kR2 = static_cast<std::uint32_t>(powerMod(2, 64, P));
 
-    // t * R^-1 mod P for t < P * 2^32, fully reduced.
+    // x - m when x >= m, else x: branch-free, since the data is random.
+    static std::uint32_t shrink(std::uint32_t x, std::uint32_t m) { return std::min(x, x - m); }
+    // t * R^-1 mod P, in [0, 2P), for t < P * 2^32.
     static std::uint32_t reduce(std::uint64_t t) {
         const std::uint32_t m = static_cast<std::uint32_t>(t) * kNegInverse;
-        const auto u = static_cast<std::uint32_t>((t + std::uint64_t{m} * P) >> 32);
-        return u >= P ? u - P : u;
+        return static_cast<std::uint32_t>((t + std::uint64_t{m} * P) >> 32);
     }
     static std::uint32_t mul(std::uint32_t a, std::uint32_t b) {
         return reduce(std::uint64_t{a} * b);
     }
-    static std::uint32_t add(std::uint32_t a, std::uint32_t b) {
-        const std::uint32_t s = a + b;
-        return s >= P ? s - P : s;
-    }
-    static std::uint32_t sub(std::uint32_t a, std::uint32_t b) { return a >= b ? a - b : a + P - b; }
     // Any value below 2^32 into Montgomery form.
     static std::uint32_t toMontgomery(std::uint32_t a) { return mul(a, kR2); }
     static std::uint32_t power(std::uint32_t base, std::uint64_t exponent) {
@@ -60,7 +60,7 @@ struct Field {
             if (exponent & 1)
                 result = mul(result, base);
         }
-        return result;
+        return shrink(result, P);
     }
 };
 
@@ -70,6 +70,7 @@ using Field2 = Field<754974721, 11>; // 45 * 2^24 + 1
 
 // table[len + j] = w^j with w a primitive (2 len)-th root of unity (inverted for the
 // inverse transform), for every level len = 1, 2, ..., n / 2 of an n-point transform.
+// Twiddles are fully reduced: a butterfly multiplies them by values up to 4P.
 template <class F>
 Residues twiddles(std::size_t n, bool inverse) {
     Residues table(n);
@@ -78,7 +79,7 @@ Residues twiddles(std::size_t n, bool inverse) {
     const std::size_t half = n / 2;
     std::uint32_t value = F::toMontgomery(1);
     for (std::size_t j = 0; j < half; ++j, value = F::mul(value, w))
-        table[half + j] = value;
+        table[half + j] = F::shrink(value, F::kPrime);
     for (std::size_t len = half / 2; len >= 1; len /= 2) {
         for (std::size_t j = 0; j < len; ++j)
             table[len + j] = table[2 * len + 2 * j];
@@ -97,8 +98,8 @@ void forwardTransform(Residues &a, const Residues &table) {
             std::uint32_t *lo = a.data() + start, *hi = lo + len;
             for (std::size_t j = 0; j < len; ++j) {
                 const std::uint32_t u = lo[j], v = hi[j];
-                lo[j] = F::add(u, v);
-                hi[j] = F::mul(F::sub(u, v), w[j]);
+                lo[j] = F::shrink(u + v, F::kTwoP);
+                hi[j] = F::mul(u + F::kTwoP - v, w[j]);
             }
         }
     }
@@ -114,8 +115,8 @@ void inverseTransform(Residues &a, const Residues &table) {
             std::uint32_t *lo = a.data() + start, *hi = lo + len;
             for (std::size_t j = 0; j < len; ++j) {
                 const std::uint32_t u = lo[j], v = F::mul(hi[j], w[j]);
-                lo[j] = F::add(u, v);
-                hi[j] = F::sub(u, v);
+                lo[j] = F::shrink(u + v, F::kTwoP);
+                hi[j] = F::shrink(u + F::kTwoP - v, F::kTwoP);
             }
         }
     }
@@ -148,7 +149,7 @@ void convolve(std::span<const Limb> x, std::span<const Limb> y, std::size_t n, R
     const std::uint32_t inverseN = F::reduce(F::power(F::toMontgomery(static_cast<std::uint32_t>(n)),
                                                       F::kPrime - 2));
     for (std::uint32_t &value : result)
-        value = F::mul(value, inverseN);
+        value = F::shrink(F::mul(value, inverseN), F::kPrime);
 }
 
 constexpr std::uint64_t kQ0 = Field0::kPrime, kQ1 = Field1::kPrime, kQ2 = Field2::kPrime;

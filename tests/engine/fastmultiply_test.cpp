@@ -1,3 +1,4 @@
+#include "DecimalEngine.h"
 #include "GmpOracle.h"
 #include "LimbMultiply.h"
 #include "LimbNumber.h"
@@ -206,6 +207,75 @@ TEST(FastMultiply, DigitTextsKeepTheFullWidth) {
         std::string out(std::string(c.x).size() + std::string(c.y).size(), '?');
         multiplyDigitTexts(c.x, c.y, out);
         EXPECT_EQ(out, c.product) << c.x << " x " << c.y;
+    }
+}
+
+// The accumulator the digit loop builds, one addDigitAt per digit pair: the reference
+// that the limb path inside multiplyDigits must reproduce digit for digit.
+std::string accumulated(const std::string &x, const std::string &y) {
+    DecimalEngine engine;
+    engine.m_product.assign(x.size() + y.size(), '0');
+    for (std::size_t i = 0; i < x.size(); ++i) {
+        for (std::size_t j = 0; j < y.size(); ++j)
+            engine.addDigitAt((x[i] - '0') * (y[j] - '0'), static_cast<int>(i + j + 1));
+    }
+    return engine.m_product;
+}
+
+std::string viaMultiplyDigits(const std::string &x, const std::string &y) {
+    DecimalEngine engine;
+    engine.m_product = "0";
+    engine.multiplyDigits(static_cast<int>(x.size()), static_cast<int>(y.size()), x, y);
+    return engine.m_product;
+}
+
+TEST(MultiplyDigits, LimbPathMatchesTheDigitLoopAcrossEveryThreshold) {
+    test::RandomOperands random(31);
+    struct Shape {
+        std::size_t a, b;
+    };
+    const std::size_t karatsuba = 9 * thresholds::kKaratsubaMinLimbs;
+    const std::size_t ntt = 9 * thresholds::kNttMinLimbs;
+    const Shape shapes[] = {
+        {1, 1}, {2, 4}, {3, 3}, {1, 10}, {2, 5}, {4, 4}, {9, 9}, {10, 1}, // around the limb path
+        {karatsuba - 9, karatsuba}, {karatsuba, karatsuba + 5}, {karatsuba, 3 * karatsuba},
+        {ntt, ntt + 1},
+    };
+    for (const Shape &s : shapes) {
+        for (Kind kind : {Kind::Random, Kind::AllNines, Kind::ZeroRuns}) {
+            const std::string x = operand(kind, s.a, random), y = operand(Kind::Edgy, s.b, random);
+            ASSERT_EQ(viaMultiplyDigits(x, y), accumulated(x, y)) << s.a << 'x' << s.b;
+        }
+    }
+}
+
+TEST(MultiplyDigits, LongOperandsMatchGmp) {
+    test::RandomOperands random(4);
+    for (std::size_t n : {std::size_t{20000}, std::size_t{120000}}) {
+        const std::string x = random.digits(n, true), y = random.digits(n - 77);
+        ASSERT_EQ(viaMultiplyDigits(x, y), expectedDigits(x, y)) << n;
+    }
+}
+
+// multiplyDigits is public: a text that is not all digits must take the digit loop, where
+// each character counts as its code minus that of "0", and never send the limb path
+// outside its buffers.
+TEST(MultiplyDigits, TextsThatAreNotAllDigitsTakeTheDigitLoop) {
+    test::RandomOperands random(12);
+    const std::string digits = "1" + random.digits(600);
+    // ":" counts ten: the text "1:" is worth 20.
+    std::string colon = digits;
+    colon[300] = ':';
+    std::string worth = digits;
+    worth[300] = '0';
+    worth[299] = static_cast<char>(worth[299] + 1);
+    ASSERT_NE(worth[299], ':') << "pick a seed where the carry stays in one digit";
+    EXPECT_EQ(viaMultiplyDigits(colon, digits), expectedDigits(worth, digits));
+
+    for (const char odd : {'-', '.', 'a', ' ', '\xff', '\0'}) {
+        std::string x = digits;
+        x[x.size() / 2] = odd;
+        EXPECT_EQ(viaMultiplyDigits(x, digits).size(), x.size() + digits.size()) << int(odd);
     }
 }
 
