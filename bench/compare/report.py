@@ -65,7 +65,7 @@ def chart(results, limit, data_path, png_path, title):
         rows.append(f'"{label}" ' + " ".join(_chart_value(r, t, limit) for t in COLUMNS))
     Path(data_path).write_text("\n".join(rows) + "\n")
     script = f"""
-set terminal pngcairo size 1000,520 font "sans,9"
+set terminal pngcairo size 1000,560 font "sans,9"
 set output "{png_path}"
 set title "{title}"
 set style data histograms
@@ -76,9 +76,10 @@ set ylabel "seconds, whole process (log scale)"
 set yrange [1e-3:{limit * 30:g}]
 set xtics rotate by -35 scale 0
 set key top left horizontal opaque
-set rmargin 10
+set rmargin 16
+set bmargin 9
 set arrow from graph 0, first {limit:g} to graph 1, first {limit:g} nohead dashtype 2
-set label "time limit {limit:g} s" at graph 0.99, first {limit * 1.4:g} right
+set label "time limit {limit:g} s: a bar that reaches it was stopped there" at graph 0.99, first {limit * 1.4:g} right
 plot "{data_path}" using 2:xtic(1) title "{HEADINGS[0]}" lc rgb "#c0392b", \\
      "" using 3 title "{HEADINGS[1]}" lc rgb "#7f8c8d", \\
      "" using 4 title "{HEADINGS[2]}" lc rgb "#2e86c1"
