@@ -43,7 +43,8 @@ def verdict(result, outputs, limit):
     runs, case = result.runs, result.case
     if runs["tallaro"].timed_out:
         return f"tallaro-calc > {limit:g} s", True
-    broken = [f"{t}: exit {r.status}" for t, r in runs.items() if r.status != 0 and not r.timed_out]
+    broken = [f"{t}: exit {r.status}" + (f" ({r.error})" if r.error else "")
+              for t, r in runs.items() if r.status != 0 and not r.timed_out]
     if broken:
         return "FAILED: " + "; ".join(broken), True
     answers = {t: Path(outputs[t]).read_text() for t, r in runs.items() if not r.timed_out}

@@ -15,6 +15,7 @@ class Run:
     peak_mb: float
     status: int  # exit status (the tool's, passed on by GNU time); negative when killed
     timed_out: bool
+    error: str = ""  # the first line the tool wrote to standard error
 
 
 class _Deadline:
@@ -47,17 +48,19 @@ def _peak_mb(path):
 def run_once(command, stdin_path, stdout_path, limit, env=None):
     # Started through GNU time, a small process: a child's peak memory counts the memory
     # of the process that started it, and this one holds whole operands.
-    peak_path = f"{stdout_path}.peak"
-    with open(stdin_path, "rb") as stdin, open(stdout_path, "wb") as stdout:
+    peak_path, error_path = f"{stdout_path}.peak", f"{stdout_path}.err"
+    with open(stdin_path, "rb") as stdin, open(stdout_path, "wb") as stdout, \
+            open(error_path, "wb") as stderr:
         start = time.perf_counter()
         process = subprocess.Popen(["/usr/bin/time", "-f", "%M", "-o", peak_path, *command],
-                                   stdin=stdin, stdout=stdout, stderr=subprocess.DEVNULL,
+                                   stdin=stdin, stdout=stdout, stderr=stderr,
                                    env=env, start_new_session=True)
         deadline = _Deadline(process, limit)
         _, wait_status = os.waitpid(process.pid, 0)
         seconds = time.perf_counter() - start
         deadline.reaped(os.waitstatus_to_exitcode(wait_status))
-    return Run(seconds, _peak_mb(peak_path), process.returncode, deadline.passed)
+    error = (Path(error_path).read_text(errors="replace").splitlines() or [""])[0]
+    return Run(seconds, _peak_mb(peak_path), process.returncode, deadline.passed, error)
 
 
 def best_of(command, stdin_path, stdout_path, limit, repeat, env=None):

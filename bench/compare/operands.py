@@ -21,12 +21,16 @@ def random_number(operand, seed):
     return (digits[:split] or "0") + "." + digits[split:]
 
 
-def operand_text(operand, seed, folder):
+def operand_text(operand, role, folder):
+    """The operand's text; role ("a" or "b") tells two random operands of one size apart."""
     if operand.literal:
         return operand.literal
-    path = Path(folder) / f"{operand.label}-{seed}.txt"
+    path = Path(folder) / f"{operand.label}-{role}.txt"
     if not path.exists():
-        path.write_text(random_number(operand, f"{operand.label}/{seed}"))
+        # Written aside and renamed, so that an interrupted run leaves no short operand.
+        partial = path.with_suffix(".partial")
+        partial.write_text(random_number(operand, f"{operand.label}/{role}"))
+        partial.replace(path)
     return path.read_text()
 
 
