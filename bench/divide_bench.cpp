@@ -10,6 +10,8 @@ namespace {
 void run(benchmark::State &state, const std::string &a, const std::string &b, int fractionDigits,
          bool findRepetend) {
     tallaro::DecimalEngine engine;
+    // The digit loop itself, also where divide would take long quotients to limbs.
+    engine.m_divisionMethod = tallaro::DecimalEngine::DivisionMethod::DigitLoop;
     engine.m_fractionDigits = fractionDigits;
     engine.m_findRepetend = findRepetend ? 1 : 0;
     for (auto _ : state)

@@ -113,12 +113,15 @@ TEST(Divide, RefusedOperandsChangeNoMember) {
 }
 
 // Every written digit must be the truncated quotient's, and the count of fraction digits
-// must follow from the remainders. One engine runs all of them, as the window's does.
+// must follow from the remainders; both from the digit loop itself and from the way divide
+// picks by size. One engine runs all of them, as the window's does.
 TEST(Divide, MatchesGmpAndTheRemainderWalk) {
     test::RandomOperands random(4);
     DecimalEngine engine;
     for (int i = 0; i < 6000; ++i) {
-        const bool large = i % 20 == 0;
+        const bool large = i % 40 < 2;
+        engine.m_divisionMethod = i % 2 == 0 ? DecimalEngine::DivisionMethod::DigitLoop
+                                             : DecimalEngine::DivisionMethod::BySize;
         const std::string a = random.number(large ? 300 : 7, large ? 60 : 4, i % 3 == 0);
         const std::string b = random.number(large ? 120 : 4, large ? 40 : 3, i % 5 == 0);
         engine.m_fractionDigits = static_cast<int>(random.length(0, large ? 400 : 40)) - 2;
