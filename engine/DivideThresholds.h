@@ -10,10 +10,14 @@ namespace tallaro::thresholds {
 
 // Divisor length, in limbs, from which Burnikel and Ziegler's recursive division (whose
 // products go through the fast multiplication) beats Knuth's long division on limbs.
-inline constexpr std::size_t kRecursiveDivideMinLimbs = 60;
+inline constexpr std::size_t kRecursiveDivideMinLimbs = 200;
+
+// Inside the recursion, halves shorter than this go to long division: there a product
+// of the halves no longer saves what the recursion's bookkeeping costs.
+inline constexpr std::size_t kRecursiveDivideBlockLimbs = 100;
 
 // Quotient places times divisor digits below which the digit loop itself is the fastest
 // way to a quotient: packing the texts into limbs costs more than the loop saves.
-inline constexpr std::uint64_t kLimbDivideMinDigitPairs = 2000;
+inline constexpr std::uint64_t kLimbDivideMinDigitPairs = 24;
 
 } // namespace tallaro::thresholds

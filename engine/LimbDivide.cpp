@@ -93,7 +93,7 @@ void divideThreeByTwo(std::span<const Limb> a, std::span<const Limb> b, std::spa
 void divideTwoByOne(std::span<const Limb> a, std::span<const Limb> b, std::span<Limb> q,
                     std::span<Limb> r) {
     const std::size_t n = b.size();
-    if (n % 2 == 1 || n < thresholds::kRecursiveDivideMinLimbs) {
+    if (n % 2 == 1 || n < thresholds::kRecursiveDivideBlockLimbs) {
         Limbs u(a.begin(), a.end());
         longDivide(u, b, q);
         std::copy_n(u.begin(), n, r.begin());
@@ -138,7 +138,7 @@ void divideThreeByTwo(std::span<const Limb> a, std::span<const Limb> b, std::spa
 // quotient as it is and the remainder shifted by the same limbs.
 void recursiveDivide(Limbs &u, std::span<const Limb> v, Limbs &quotient) {
     std::size_t k = 0;
-    while ((v.size() >> k) >= thresholds::kRecursiveDivideMinLimbs)
+    while ((v.size() >> k) >= thresholds::kRecursiveDivideBlockLimbs)
         ++k;
     const std::size_t n = ((v.size() + (std::size_t{1} << k) - 1) >> k) << k;
     const std::size_t shift = n - v.size();

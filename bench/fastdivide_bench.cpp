@@ -1,0 +1,73 @@
+// Long quotients on limbs: the division targets through divide, the limb division by
+// itself across its methods, and the digit loop beside the limb path where they meet.
+#include "BenchOperands.h"
+#include "DecimalEngine.h"
+#include "LimbDivide.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+using tallaro::DecimalEngine;
+using Method = DecimalEngine::DivisionMethod;
+
+void run(benchmark::State &state, const std::string &a, const std::string &b, int fractionDigits,
+         bool findRepetend, Method method = Method::BySize) {
+    DecimalEngine engine;
+    engine.m_divisionMethod = method;
+    engine.m_fractionDigits = fractionDigits;
+    engine.m_findRepetend = findRepetend ? 1 : 0;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(engine.divide(a, b));
+    state.counters["quotient digits"] = static_cast<double>(engine.m_quotient.size());
+}
+
+void BM_OneBySevenToAMillionPlaces(benchmark::State &state) { run(state, "1", "7", 1'000'000, false); }
+
+void BM_TwiceAsLongByHundredThousandDigits(benchmark::State &state) {
+    run(state, benchDigits(200'000, 1), benchDigits(100'000, 2), 1000, false);
+}
+
+void BM_OneByHundredThousandDigits(benchmark::State &state) {
+    run(state, "1", benchDigits(100'000, 3), 100'000, false);
+}
+
+void BM_OneByTenThousandDigitsDetecting(benchmark::State &state) {
+    run(state, "1", benchDigits(10'000, 4), 10'000, true);
+}
+
+// Equally long operands with detection: every place from the first is looked up, and
+// 100 remainders of n digits are recorded. Argument: n.
+void BM_EqualLengthsDetecting(benchmark::State &state) {
+    const auto n = static_cast<std::size_t>(state.range(0));
+    run(state, benchDigits(n, 5), benchDigits(n, 6), 10'000, true);
+}
+
+// 2n / n limbs: long division below the recursion's threshold, the recursion above it.
+void BM_DivideLimbs(benchmark::State &state) {
+    const auto n = static_cast<std::size_t>(state.range(0));
+    const tallaro::Limbs x = tallaro::packDigits(benchDigits(18 * n, 7));
+    const tallaro::Limbs d = tallaro::packDigits(benchDigits(9 * n, 8));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(tallaro::divideLimbs(x, d));
+}
+
+// Small divisions both ways, where the size threshold sits. Arguments: divisor digits,
+// fraction digits, 0 for the digit loop or 1 for limbs.
+void BM_SmallDivision(benchmark::State &state) {
+    const auto n = static_cast<std::size_t>(state.range(0));
+    run(state, benchDigits(n + 2, 9), benchDigits(n, 10), static_cast<int>(state.range(1)), false,
+        state.range(2) == 0 ? Method::DigitLoop : Method::Limbs);
+}
+
+BENCHMARK(BM_OneBySevenToAMillionPlaces)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TwiceAsLongByHundredThousandDigits)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_OneByHundredThousandDigits)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_OneByTenThousandDigitsDetecting)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_EqualLengthsDetecting)->Arg(1000)->Arg(10'000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DivideLimbs)->RangeMultiplier(2)->Range(16, 8192)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_SmallDivision)
+    ->ArgsProduct({{1, 4, 20}, {0, 5, 30, 200}, {0, 1}})
+    ->Unit(benchmark::kMicrosecond);
+
+} // namespace
