@@ -8,8 +8,9 @@
 // of an answer or a place of a repetend.
 namespace tallaro::thresholds {
 
-// Divisor length, in limbs, from which Burnikel and Ziegler's recursive division (whose
-// products go through the fast multiplication) beats Knuth's long division on limbs.
+// Divisor and quotient length, in limbs, from which Burnikel and Ziegler's recursive
+// division (whose products go through the fast multiplication) beats Knuth's long
+// division on limbs.
 inline constexpr std::size_t kRecursiveDivideMinLimbs = 200;
 
 // Inside the recursion, halves shorter than this go to long division: there a product

@@ -133,6 +133,24 @@ void divideThreeByTwo(std::span<const Limb> a, std::span<const Limb> b, std::spa
     std::copy_n(rest.begin(), 2 * h, r.begin());
 }
 
+// One block step: window (2n limbs, its top half below b) by b. When the top half is
+// short, as the first block's often is, the quotient is short too, and long division of
+// just the significant limbs costs a fraction of the recursion.
+void divideWindow(std::span<const Limb> window, std::span<const Limb> b, std::span<Limb> q,
+                  std::span<Limb> r) {
+    const std::size_t n = b.size();
+    const std::size_t top = withoutLeadingZeros(window.subspan(n)).size();
+    if (top >= thresholds::kRecursiveDivideMinLimbs) {
+        divideTwoByOne(window, b, q, r);
+        return;
+    }
+    // window is below base^(n + top), so the top n of these n + top + 1 limbs are below b.
+    Limbs u(window.begin(), window.begin() + static_cast<std::ptrdiff_t>(n + top + 1));
+    longDivide(u, b, q.first(top + 1));
+    std::fill(q.begin() + static_cast<std::ptrdiff_t>(top + 1), q.end(), Limb{0});
+    std::copy_n(u.begin(), n, r.begin());
+}
+
 // u / v by blocks of v's length rounded up to j * 2^k limbs, so that every half down to
 // the threshold is even; v is shifted up by whole limbs to that length, which leaves the
 // quotient as it is and the remainder shifted by the same limbs.
@@ -157,7 +175,7 @@ void recursiveDivide(Limbs &u, std::span<const Limb> v, Limbs &quotient) {
     for (std::size_t i = blocks - 1; i-- > 0;) {
         std::copy_n(a.begin() + static_cast<std::ptrdiff_t>(i * n), n, window.begin());
         std::copy(r.begin(), r.end(), window.begin() + static_cast<std::ptrdiff_t>(n));
-        divideTwoByOne(window, b, std::span(quotient).subspan(i * n, n), r);
+        divideWindow(window, b, std::span(quotient).subspan(i * n, n), r);
     }
     u.assign(r.begin() + static_cast<std::ptrdiff_t>(shift), r.end());
 }
@@ -198,8 +216,11 @@ LimbQuotient divideLimbs(std::span<const Limb> x, std::span<const Limb> d) {
     multiplyByLimb(d, factor, v);
     v.pop_back(); // d * factor stays below base^d.size()
     multiplyByLimb(x, factor, u);
-    if (v.size() < thresholds::kRecursiveDivideMinLimbs) {
-        result.quotient.resize(u.size() - v.size());
+    // Long division costs quotient limbs times divisor limbs, so it also wins when the
+    // quotient is short, however long the divisor (1 / a long divisor to as many places).
+    const std::size_t quotientLimbs = u.size() - v.size();
+    if (std::min(v.size(), quotientLimbs) < thresholds::kRecursiveDivideMinLimbs) {
+        result.quotient.resize(quotientLimbs);
         longDivide(u, v, result.quotient);
         u.resize(v.size());
     } else {
