@@ -10,7 +10,6 @@
 #include <QPlainTextEdit>
 
 #include <array>
-#include <utility>
 
 namespace tallaro::qt {
 namespace {
@@ -35,20 +34,9 @@ DialogKey dialogKey(const QKeyEvent &event) {
     }
 }
 
-using Handler = void (CalcDialog::*)();
-
-constexpr std::array<std::pair<int, Handler>, 5> buttonHandlers{{
-    {ids::addButton, &CalcDialog::OnAdd},
-    {ids::subtractButton, &CalcDialog::OnSubtract},
-    {ids::multiplyButton, &CalcDialog::OnMultiply},
-    {ids::divideButton, &CalcDialog::OnDivide},
-    {ids::copyButton, &CalcDialog::OnCopyAnswer},
-}};
-
-constexpr std::array<std::pair<int, Handler>, 2> changeHandlers{{
-    {ids::operandA, &CalcDialog::OnChangeA},
-    {ids::operandB, &CalcDialog::OnChangeB},
-}};
+constexpr std::array<int, 5> buttons{ids::addButton, ids::subtractButton, ids::multiplyButton,
+                                     ids::divideButton, ids::copyButton};
+constexpr std::array<int, 2> operandFields{ids::operandA, ids::operandB};
 
 constexpr std::array<int, 6> outputFields{ids::answer,         ids::integerDigits,
                                           ids::fractionDigits, ids::elapsedTime,
@@ -87,15 +75,37 @@ void CalcWindow::detach() {
 }
 
 void CalcWindow::connectCommands() {
-    for (const auto &[id, handler] : buttonHandlers) {
+    for (int id : buttons) {
         auto *button = qobject_cast<QAbstractButton *>(control(id));
-        m_connections.push_back(connect(button, &QAbstractButton::clicked, this,
-                                        [this, h = handler] { (m_model->*h)(); }));
+        m_connections.push_back(
+            connect(button, &QAbstractButton::clicked, this, [this, id] { runCommand(id); }));
     }
-    for (const auto &[id, handler] : changeHandlers) {
+    for (int id : operandFields) {
         auto *edit = qobject_cast<QPlainTextEdit *>(control(id));
-        m_connections.push_back(connect(edit, &QPlainTextEdit::textChanged, this,
-                                        [this, h = handler] { (m_model->*h)(); }));
+        m_connections.push_back(
+            connect(edit, &QPlainTextEdit::textChanged, this, [this, id] { runCommand(id); }));
+    }
+}
+
+// The dialog's message table: the handler for a click on a button or a change of a field.
+void CalcWindow::runCommand(int id) {
+    switch (id) {
+    case ids::addButton:
+        return m_model->OnAdd();
+    case ids::subtractButton:
+        return m_model->OnSubtract();
+    case ids::multiplyButton:
+        return m_model->OnMultiply();
+    case ids::divideButton:
+        return m_model->OnDivide();
+    case ids::copyButton:
+        return m_model->OnCopyAnswer();
+    case ids::operandA:
+        return m_model->OnChangeA();
+    case ids::operandB:
+        return m_model->OnChangeB();
+    default:
+        return;
     }
 }
 

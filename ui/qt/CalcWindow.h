@@ -4,6 +4,8 @@
 #include "TemplateDialog.h"
 
 #include <functional>
+#include <utility>
+#include <vector>
 
 namespace tallaro {
 class CalcDialog;
@@ -36,6 +38,7 @@ protected:
 
 private:
     void connectCommands();
+    void runCommand(int id);
     bool filterKey(const QKeyEvent &event);
     bool isOutputField(const QWidget *widget) const;
     void focusFirstTabStop();

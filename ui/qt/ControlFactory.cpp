@@ -34,6 +34,9 @@ QWidget *multiLineEdit(const ControlTemplate &item, QWidget *dialog) {
     QTextOption option = widget->document()->defaultTextOption();
     option.setAlignment(horizontalAlignment(item.styles));
     option.setWrapMode(QTextOption::WrapAnywhere);
+    // Numbers read left to right; saying so spares the layout a search for right-to-left
+    // text through answers of millions of characters.
+    option.setTextDirection(Qt::LeftToRight);
     widget->document()->setDefaultTextOption(option);
     widget->setVerticalScrollBarPolicy((item.styles & VScroll) ? Qt::ScrollBarAlwaysOn
                                                                : Qt::ScrollBarAlwaysOff);

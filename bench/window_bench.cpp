@@ -1,0 +1,68 @@
+// The window end to end, as the user waits for it: two operands pasted into fields 1000 and
+// 1001 with Ctrl+V, A＋B clicked, and the events that follow handled until the laid-out answer
+// is in field 1002. Runs on the offscreen platform unless a display is chosen.
+#include "BenchOperands.h"
+#include "CalcDialog.h"
+#include "CalcWindow.h"
+#include "ControlIds.h"
+#include "QtPlatform.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QPlainTextEdit>
+#include <QTest>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+using namespace tallaro;
+
+void paste(QWidget *field, const QString &text) {
+    QGuiApplication::clipboard()->setText(text);
+    field->setFocus();
+    QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
+}
+
+void BM_PasteAndAdd(benchmark::State &state) {
+    const auto digits = static_cast<std::size_t>(state.range(0));
+    const QString a = QString::fromStdString(benchDigits(digits, 1));
+    const QString b = QString::fromStdString(benchDigits(digits, 2));
+    for (auto _ : state) {
+        state.PauseTiming();
+        qt::CalcWindow window;
+        qt::QtPlatform platform(window);
+        CalcDialog model(platform);
+        window.attach(model);
+        window.show();
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+
+        paste(window.control(ids::operandA), a);
+        paste(window.control(ids::operandB), b);
+        QTest::mouseClick(window.control(ids::addButton), Qt::LeftButton);
+        QCoreApplication::processEvents();
+
+        state.PauseTiming();
+        const auto *answer = qobject_cast<QPlainTextEdit *>(window.control(ids::answer));
+        if (answer->document()->isEmpty())
+            state.SkipWithError("no answer");
+        window.detach();
+        state.ResumeTiming();
+    }
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+BENCHMARK(BM_PasteAndAdd)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+// The widgets need their application for the whole run, and it must end before the program.
+int main(int argc, char *argv[]) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
