@@ -84,6 +84,20 @@ TEST(LimbDivide, LargestQuotientLimbsAndRemainders) {
     expectDivision(std::string(3 * n, '9'), "1" + std::string(n, '0'));
 }
 
+// A divisor whose top limb is just above half the base, under a leading run of 9s, and a
+// dividend whose top limb is just below the base: the recursive step's first estimate is
+// then now and again two too big, and must be corrected twice.
+TEST(LimbDivide, EstimatesCorrectedTwice) {
+    test::RandomOperands random(21);
+    for (const std::size_t n : {std::size_t{1900}, std::size_t{2500}, std::size_t{3951}, std::size_t{5000}}) {
+        for (int k = 0; k < 10; ++k) {
+            const std::string d = "5" + std::string(n / 3, '9') + random.digits(n - 1 - n / 3);
+            const std::string x = "9" + std::string(n / 2, '0') + random.digits(n + n / 2);
+            expectDivision(x, d);
+        }
+    }
+}
+
 TEST(LimbDivide, DecimalShiftsCountsAndComparisons) {
     struct Shift {
         const char *value;
