@@ -83,9 +83,13 @@ TEST_F(CommandsTest, RepetendOfOneSeventiethIsShownAndHighlighted) {
     EXPECT_EQ(edit(ids::answer)->verticalScrollBar()->value(), 0);
 }
 
-TEST_F(CommandsTest, HighlightKeepsTheActiveColourWithoutTheFocus) {
+TEST_F(CommandsTest, OneSeventhShowsItsRepetendInTheActiveColourWithoutTheFocus) {
     click(ids::findRepetend);
     run("1", ids::divideButton, "7");
+    EXPECT_EQ(text(ids::fractionDigits), "1000");
+    EXPECT_EQ(text(ids::repetendHead), "1");
+    EXPECT_EQ(text(ids::repetendTail), "6");
+    EXPECT_EQ(edit(ids::answer)->textCursor().selectedText(), "14285 7");
     ASSERT_NE(QApplication::focusWidget(), widget(ids::answer));
     QPlainTextEdit &answer = *edit(ids::answer);
     QTextCursor cursor = answer.textCursor();

@@ -117,6 +117,11 @@ TEST_F(KeysTest, DeletingTheOperandCountsDownToZero) {
     EXPECT_EQ(text(ids::lengthA), "0");
 }
 
+TEST_F(KeysTest, AltF4ClosesTheWindow) {
+    QTest::keyClick(widget(ids::operandA), Qt::Key_F4, Qt::AltModifier);
+    EXPECT_FALSE(window.isVisible());
+}
+
 TEST(WindowRun, ClosingTheWindowEndsTheModalRun) {
     CalcWindow window;
     QtPlatform platform(window);

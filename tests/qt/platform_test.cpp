@@ -30,12 +30,6 @@ TEST_F(PlatformTest, PastedLineBreaksCountTwoBytes) {
     EXPECT_EQ(text(ids::lengthA), "6");
 }
 
-TEST_F(PlatformTest, ControlsThatAreNotThereReadEmptyAndTakeNothing) {
-    platform.setFieldText(4711, "x");
-    EXPECT_EQ(platform.fieldText(4711), "");
-    EXPECT_FALSE(platform.isChecked(ids::operandA));
-}
-
 TEST_F(PlatformTest, ExecutableFolderHoldsTheRunningProgram) {
     const std::string folder = platform.executableFolder();
     ASSERT_FALSE(folder.empty());

@@ -45,15 +45,7 @@ TEST(DialogTemplateText, NamesTheLineItCannotRead) {
     EXPECT_THROW(parseDialogTemplate("BUTTON\t1\t1,2,3,4\t\tOK"), std::runtime_error);
 }
 
-TEST(DialogTemplateText, BuiltInTemplatesLoad) {
-    const DialogTemplate main = loadDialogTemplate(102);
-    EXPECT_EQ(main.size, QSize(505, 298));
-    EXPECT_EQ(main.points, 13);
-    EXPECT_EQ(main.controls.size(), 38u);
-    EXPECT_EQ(main.controls.front().id, 1);
-    const DialogTemplate about = loadDialogTemplate(100);
-    EXPECT_EQ(about.size, QSize(235, 73));
-    EXPECT_EQ(about.controls.back().id, 1);
+TEST(DialogTemplateText, AMissingTemplateIsReported) {
     EXPECT_THROW(loadDialogTemplate(999), std::runtime_error);
 }
 
