@@ -36,8 +36,8 @@ void BM_Ntt(benchmark::State &state) {
 BENCHMARK(BM_Schoolbook)->RangeMultiplier(2)->Range(8, 1024);
 BENCHMARK(BM_Karatsuba)->RangeMultiplier(2)->Range(8, 2048);
 BENCHMARK(BM_Ntt)->RangeMultiplier(2)->Range(64, 2048);
-BENCHMARK(BM_Karatsuba)->Arg(300)->Arg(400)->Arg(500)->Arg(600)->Arg(800);
-BENCHMARK(BM_Ntt)->Arg(300)->Arg(400)->Arg(500)->Arg(600)->Arg(800);
+BENCHMARK(BM_Karatsuba)->DenseRange(160, 512, 32);
+BENCHMARK(BM_Ntt)->DenseRange(160, 512, 32);
 
 // Square digit products of state.range(0) digits: multiplyDigits as the engine runs it,
 // against the limb path forced on the same short operands.
