@@ -223,12 +223,13 @@ TEST(MultiplyDigits, LimbPathMatchesTheDigitLoopAcrossEveryThreshold) {
 
 TEST(MultiplyDigits, LongOperandsMatchGmp) {
     test::RandomOperands random(77);
-    const std::string nines(180000, '9');
+    const std::string nines(180000, '9'), digits = random.digits(50000);
     struct Case {
         std::string x, y;
     };
     const Case cases[] = {
         {nines, nines}, // the largest coefficients the transform's primes must hold
+        {digits, digits}, // a square shares its transforms
         {random.digits(100000), random.digits(100000)},
         {random.digits(150000, true), random.digits(20000, true)},
     };
