@@ -4,9 +4,8 @@
 #include "CalcDialog.h"
 #include "ControlIds.h"
 #include "DialogSupport.h"
+#include "PrecisionField.h"
 
-#include <algorithm>
-#include <climits>
 #include <cstdint>
 #include <string_view>
 #include <utility>
@@ -26,24 +25,6 @@ public:
 private:
     Platform &m_platform;
 };
-
-bool isBlank(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
-
-// The precision field's leading decimal integer: blanks skipped, an optional sign, the digits
-// up to the first other character; none gives 0. It stops growing at the 32-bit range.
-int leadingInteger(std::string_view text) {
-    std::size_t i = 0;
-    while (i < text.size() && isBlank(text[i]))
-        ++i;
-    const bool negative = i < text.size() && text[i] == '-';
-    if (i < text.size() && (text[i] == '-' || text[i] == '+'))
-        ++i;
-    const std::int64_t limit = negative ? -std::int64_t{INT_MIN} : INT_MAX;
-    std::int64_t value = 0;
-    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i)
-        value = std::min(value * 10 + (text[i] - '0'), limit);
-    return static_cast<int>(negative ? -value : value);
-}
 
 } // namespace
 
