@@ -2,6 +2,7 @@
 // without a fault; a number's layout must read back to the number, with its sign, and the
 // repetend's offsets must cover exactly its digits.
 #include "AnswerLayout.h"
+#include "LayoutReading.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 
@@ -44,32 +45,6 @@ Number numberFrom(FuzzedDataProvider &input) {
     return n;
 }
 
-// Every line is the prefix, ten groups and "\r\n"; one empty line goes before the fraction.
-// Returns the digits read back: the integer's, then "." and the fraction's when there is one.
-std::string readBack(std::string_view text, int &signs) {
-    std::string digits;
-    signs = 0;
-    for (std::size_t at = 0; at < text.size();) {
-        const std::size_t end = text.find("\r\n", at);
-        check(end != std::string_view::npos);
-        const std::string_view line = text.substr(at, end - at);
-        check(line.empty() || line.size() == 62);
-        if (line.size() == 62 && line.substr(0, 2) == " .")
-            digits += '.';
-        for (char c : line.substr(line.empty() ? 0 : 2)) {
-            if (c == '-')
-                ++signs;
-            else if (c != ' ')
-                digits += c;
-        }
-        if (line.size() == 62)
-            check(line[0] == ' ' && (line[1] == ' ' || line[1] == '-' || line[1] == '.'));
-        signs += line.size() == 62 && line[1] == '-';
-        at = end + 2;
-    }
-    return digits;
-}
-
 // The offsets of a repetend inside the fraction select its digits and nothing else. Ending on
 // the last digit of a full last line puts the end two past the text, on the line that would
 // follow; the window clamps that to the end of the text.
@@ -109,10 +84,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const int tail = head > 0 ? input.ConsumeIntegralInRange(head, places) : 0;
 
     const auto laid = tallaro::layOutAnswer(n.text, head, tail);
-    int signs = 0;
-    const std::string digits = readBack(laid.text, signs);
-    check(digits == n.integer + (n.fraction.empty() ? "" : "." + n.fraction));
-    check(signs == (n.negative ? 1 : 0));
+    const auto reading = tallaro::test::readLayout(laid.text);
+    check(reading && reading->digits == n.integer + (n.fraction.empty() ? "" : "." + n.fraction));
+    check(reading->signs == (n.negative ? 1 : 0));
     if (tail > 0)
         checkMarks(n, laid, head, tail);
     else
