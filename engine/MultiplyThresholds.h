@@ -19,8 +19,8 @@ inline constexpr std::size_t kKaratsubaMinLimbs = 32;
 
 // Shorter operand, in limbs, from which the number-theoretic transform beats Karatsuba.
 // The transform's cost steps at powers of two; square products of 257 to 512 limbs all
-// take a 1024-point transform, which Karatsuba matches up to about 360 limbs.
-inline constexpr std::size_t kNttMinLimbs = 360;
+// take a 1024-point transform, which Karatsuba matches up to about 400 limbs.
+inline constexpr std::size_t kNttMinLimbs = 400;
 
 // The longest cyclic convolution the transform's three primes allow (2^24 points, the
 // largest power of two dividing 754974721 - 1). Longer products are assembled from
