@@ -13,6 +13,7 @@ namespace {
 using tallaro::DecimalEngine;
 using tallaro::cli::CliOptions;
 
+constexpr int exitReadError = 1;
 constexpr int exitUsage = 2;
 constexpr int exitOutOfMemory = 3;
 
@@ -53,14 +54,25 @@ bool splitLine(std::string &line, std::string &a, std::string &op, std::string &
 }
 
 int readLines(DecimalEngine &engine, const CliOptions &options) {
+    // A line too long for memory must not pass for the end of the input: getline would catch
+    // the std::bad_alloc and only set badbit, and the run would end with status 0, that line
+    // and every later one dropped without a word. With badbit armed the std::bad_alloc comes
+    // through, and a read error comes as std::ios_base::failure.
+    std::cin.exceptions(std::ios::badbit);
     std::string line, a, op, b;
-    for (long number = 1; std::getline(std::cin, line); ++number) {
-        if (!splitLine(line, a, op, b)) {
-            std::cout.flush();
-            std::cerr << "tallaro-calc: line " << number << ": expected A<TAB>OP<TAB>B\n";
-            return exitUsage;
+    try {
+        for (long number = 1; std::getline(std::cin, line); ++number) {
+            if (!splitLine(line, a, op, b)) {
+                std::cout.flush();
+                std::cerr << "tallaro-calc: line " << number << ": expected A<TAB>OP<TAB>B\n";
+                return exitUsage;
+            }
+            printAnswer(engine, options, std::move(a), op, std::move(b));
         }
-        printAnswer(engine, options, std::move(a), op, std::move(b));
+    } catch (const std::ios_base::failure &) {
+        std::cout.flush();
+        std::cerr << "tallaro-calc: cannot read standard input\n";
+        return exitReadError;
     }
     return 0;
 }

@@ -50,6 +50,11 @@ check "--layout: an empty answer is an empty line" 1 "$(printf '1\tx\t2\n' | "$c
 check "--layout --repetend: the places on a line after the layout" $'1\t6' \
     "$("$calc" --layout --repetend 1 / 7 | tail -n 1)"
 
+# Reading a directory fails: that is no end of input, and no abort either.
+err=$("$calc" 2>&1 >/dev/null </)
+check "unreadable standard input exits 1" 1 $?
+check "unreadable standard input is reported" "tallaro-calc: cannot read standard input" "$err"
+
 nines=$(head -c 2000000 /dev/zero | tr '\0' '9')
 zeros=$(head -c 2000000 /dev/zero | tr '\0' '0')
 check "a line of millions of digits" "1$zeros" "$(printf '%s\t+\t1\n' "$nines" | "$calc")"

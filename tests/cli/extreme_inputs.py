@@ -1,0 +1,109 @@
+#!/usr/bin/env python3
+"""Extreme inputs through tallaro-calc: operands of millions of digits, a million separators
+and a million fraction places. Each answer is checked exactly with Python's decimal module
+(libmpdec) and timed; the times are printed, not judged.
+
+usage: extreme_inputs.py TALLARO_CALC SANITIZED(0|1)
+The sanitized build runs every size a tenth as large: it is about ten times slower."""
+import decimal
+import random
+import re
+import subprocess
+import sys
+import time
+
+CALC = sys.argv[1]
+SCALE = 10 if sys.argv[2] == "1" else 1
+EXACT = decimal.Context(prec=decimal.MAX_PREC, Emax=decimal.MAX_EMAX, Emin=decimal.MIN_EMIN,
+                        traps=[decimal.Inexact, decimal.InvalidOperation])
+NUMBER = re.compile(r"-?[0-9]+(\.[0-9]*)?")
+rng = random.Random(7005)
+failures = []
+
+
+def digits(n):
+    # A leading digit other than 0 keeps the sizes honest.
+    return rng.choice("123456789") + "".join(rng.choices("0123456789", k=n - 1))
+
+
+def number(integer, fraction, negative):
+    return ("-" if negative else "") + digits(integer) + ("." + digits(fraction) if fraction else "")
+
+
+def places(text):
+    point = text.find(".")
+    return 0 if point < 0 else len(text) - point - 1
+
+
+def run(name, a, op, b, *options):
+    start = time.monotonic()
+    done = subprocess.run([CALC, *options], input=f"{a}\t{op}\t{b}\n".encode(), capture_output=True,
+                          timeout=600)
+    seconds = time.monotonic() - start
+    answer = done.stdout.decode().rstrip("\n")
+    print(f"{name}: {seconds:.2f} s, {len(answer)} characters")
+    if done.returncode != 0 or not NUMBER.fullmatch(answer):
+        failures.append(f"{name}: status {done.returncode}, answer {answer[:60]!r}, "
+                        f"error {done.stderr.decode()[:200]!r}")
+        return None
+    return answer
+
+
+def check(name, condition):
+    if not condition:
+        failures.append(name)
+
+
+def value(text):
+    return EXACT.create_decimal(text.replace(",", "").replace(" ", "").rstrip("."))
+
+
+def sum_case(name, a, op, b):
+    answer = run(name, a, op, b)
+    if answer is not None:
+        exact = EXACT.add(value(a), value(b)) if op == "+" else EXACT.subtract(value(a), value(b))
+        check(name + ": value", value(answer) == exact)
+        check(name + ": fraction width", places(answer) == max(places(a), places(b)))
+
+
+def product_case(name, a, b):
+    answer = run(name, a, "*", b)
+    if answer is not None:
+        check(name + ": value", value(answer) == EXACT.multiply(value(a), value(b)))
+        check(name + ": fraction width", places(answer) == places(a) + places(b))
+
+
+def quotient_case(name, a, b, fraction_digits):
+    answer = run(name, a, "/", b, "--digits", str(fraction_digits))
+    if answer is None:
+        return
+    # Truncated at its last place: |q|·|b| <= |a| < (|q| + one unit of that place)·|b|.
+    q, unit = abs(value(answer)), EXACT.scaleb(1, -places(answer))
+    low, high = EXACT.multiply(q, abs(value(b))), EXACT.multiply(EXACT.add(q, unit), abs(value(b)))
+    check(name + ": truncated", low <= abs(value(a)) < high)
+    check(name + ": places", places(answer) >= fraction_digits or low == abs(value(a)))
+    check(name + ": sign", answer.startswith("-") == (a.startswith("-") != b.startswith("-")))
+
+
+def main():
+    long, short = 10**7 // SCALE, 10**5 // SCALE
+    sum_case(f"+ of {long}-digit operands", number(long - 10, 10, False), "+", number(long, 0, True))
+    sum_case(f"- of {long}-digit operands", number(long, 0, False), "-", number(long - 3, 3, False))
+    product_case(f"* of {short}-digit operands", number(short, 0, True), number(short - 7, 7, False))
+    quotient_case(f"/ of a {short}-digit dividend by a {short // 2}-digit divisor",
+                  number(short, 0, False), number(short // 2, 0, True), 1000)
+    # One separator after every digit, alternately "," and " ".
+    plain = digits(10**6 // SCALE)
+    typed = "".join(d + ", "[i % 2] for i, d in enumerate(plain))
+    sum_case(f"+ of an operand with {len(typed) - len(plain)} separators", typed, "+", "1")
+    precision = 10**6 // SCALE
+    quotient_case(f"/ to {precision} fraction digits", "1", "7", precision)
+    quotient_case(f"/ by a 40-digit divisor to {precision} fraction digits", "2",
+                  number(40, 0, False), precision)
+    for failure in failures:
+        print("FAIL", failure)
+    return 1 if failures else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
