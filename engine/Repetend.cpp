@@ -3,15 +3,9 @@
 // back the digits since its first occurrence repeat for ever. Entry k of the history is
 // the remainder from which fraction place k is computed.
 #include "DecimalEngine.h"
+#include "RepetendScan.h"
 
 namespace tallaro {
-
-namespace {
-
-// The digit loop stops recording here; lookups go on for as long as the division runs.
-constexpr int recordedPlaces = 100;
-
-} // namespace
 
 // The preparation's entry k is the dividend's digits followed by k - 1 zeros, so a
 // remainder is matched against all of them by its shape, without any of them written out.
@@ -37,7 +31,7 @@ void DecimalEngine::recordRemainder(const std::string &r) {
         entry = recorded == 0 ? 0 : m_presetRemainders + recorded;
     }
     if (entry == 0) {
-        if (m_fractionPlace < recordedPlaces)
+        if (m_fractionPlace < kRecordedPlaces)
             m_remainderIndex.append(m_remainderHistory, r);
         return;
     }
