@@ -1,6 +1,4 @@
 #include "DecimalEngine.h"
-#include "DivisionModel.h"
-#include "RandomOperands.h"
 
 #include <gtest/gtest.h>
 
@@ -12,8 +10,7 @@ namespace {
 constexpr int untouched = -7; // what head and tail hold before the division
 
 struct Row {
-    std::string a;
-    std::string b;
+    std::string a, b;
     int fractionDigits;
     int head; // `untouched` where nothing may be found
     int tail;
@@ -81,37 +78,6 @@ TEST(Repetend, HistoryHoldsTheLoopsEntriesOnly) {
     EXPECT_EQ(engine.m_remainderHistory, "*");
     EXPECT_EQ(engine.m_repetendHead, 3);
     EXPECT_EQ(engine.m_repetendTail, 8);
-}
-
-// Head and tail against a long division on GMP integers with a map of remainders, from
-// the digit loop and from the way divide picks by size. One engine runs them all, so that nothing of a
-// division's history leaks into the next.
-TEST(Repetend, MatchesAnIndependentWalkOfTheRemainders) {
-    test::RandomOperands random(7);
-    DecimalEngine engine;
-    engine.m_findRepetend = 1;
-    int found = 0;
-    for (int i = 0; i < 6000; ++i) {
-        const bool large = i % 50 < 2;
-        engine.m_divisionMethod = i % 2 == 0 ? DecimalEngine::DivisionMethod::DigitLoop
-                                             : DecimalEngine::DivisionMethod::BySize;
-        std::string a = random.number(large ? 200 : 5, 3, i % 4 == 0);
-        std::string b = random.number(large ? 60 : 3, 2, i % 6 == 0);
-        if (a.find_first_of("123456789") == std::string::npos)
-            a += '7';
-        if (b.find_first_of("123456789") == std::string::npos)
-            b += '3';
-        engine.m_fractionDigits = static_cast<int>(random.length(0, 260));
-        engine.m_repetendHead = engine.m_repetendTail = untouched;
-        const std::string q = engine.divide(a, b);
-        const test::ExpectedDivision expected = test::expectedDivision(a, b, engine.m_fractionDigits);
-        const std::string where = a + " / " + b + " to " + std::to_string(engine.m_fractionDigits);
-        EXPECT_EQ(q, expected.quotient) << where;
-        EXPECT_EQ(engine.m_repetendHead, expected.head == 0 ? untouched : expected.head) << where;
-        EXPECT_EQ(engine.m_repetendTail, expected.head == 0 ? untouched : expected.tail) << where;
-        found += expected.head == 0 ? 0 : 1;
-    }
-    EXPECT_GT(found, 1500); // the walk must exercise both outcomes
 }
 
 } // namespace

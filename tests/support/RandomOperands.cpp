@@ -25,6 +25,19 @@ std::string RandomOperands::digits(std::size_t n, bool edgy) {
     return text;
 }
 
+std::string RandomOperands::digits(DigitKind kind, std::size_t n) {
+    if (n == 0 || kind == DigitKind::Random || kind == DigitKind::Edgy)
+        return digits(n, kind == DigitKind::Edgy);
+    if (kind == DigitKind::AllNines)
+        return std::string(n, '9');
+    if (kind == DigitKind::PowerOfTen)
+        return "1" + std::string(n - 1, '0');
+    std::string text(n, '0'); // zeros at both ends, too
+    for (std::size_t i = n / 3; i < n; i += 1 + length(0, 40))
+        text[i] = static_cast<char>('1' + length(0, 8));
+    return text;
+}
+
 std::string RandomOperands::number(std::size_t maxInteger, std::size_t maxFraction, bool edgy) {
     std::string text = chance(40) ? "-" : "";
     text += digits(length(0, maxInteger), edgy);

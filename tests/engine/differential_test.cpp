@@ -1,0 +1,110 @@
+// Every operator against GMP on random operands: one engine throughout, as the window's, so
+// that nothing of one answer (precision, repetend search, division method) leaks into the next.
+#include "DecimalEngine.h"
+#include "DivisionModel.h"
+#include "GmpOracle.h"
+#include "RandomOperands.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+
+namespace tallaro {
+namespace {
+
+constexpr int untouched = -7; // what head and tail hold before each answer
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+std::size_t fractionCount(const std::string &text) {
+    const std::size_t point = text.find('.');
+    return point == std::string::npos ? 0 : text.size() - point - 1;
+}
+
+bool isZero(const std::string &text) { return text.find_first_not_of("-0.") == std::string::npos; }
+
+bool isNegative(const std::string &text) { return text.find('-') != std::string::npos; }
+
+// GMP writes every zero as "0" or "0.00"; the engine keeps A's sign on a zero sum with
+// fraction digits.
+std::string expectedSum(const std::string &a, char op, const std::string &b) {
+    const std::string exact = test::exactSum(a, op, b);
+    return isZero(exact) && exact != "0" && isNegative(a) ? "-" + exact : exact;
+}
+
+// A zero product keeps its sign when it has fraction digits; a whole zero keeps all but the
+// top place of the digit product. An operand without a digit is refused.
+std::string expectedProduct(const std::string &a, const std::string &b) {
+    const auto digits = [](const std::string &text) {
+        return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), isDigit));
+    };
+    if (digits(a) == 0 || digits(b) == 0)
+        return "";
+    const std::string exact = test::exactProduct(a, b);
+    if (!isZero(exact))
+        return exact;
+    const std::size_t fraction = fractionCount(a) + fractionCount(b);
+    const std::string zero = fraction > 0 ? "0." + std::string(fraction, '0')
+                                          : std::string(digits(a) + digits(b) - 1, '0');
+    return isNegative(a) != isNegative(b) && zero != "0" ? "-" + zero : zero;
+}
+
+// The quotient and the repetend's places against the remainder walk on GMP integers; head
+// and tail stay as they were without detection or without a repetend. Whether one was found.
+bool expectQuotient(const DecimalEngine &engine, const std::string &a, const std::string &b,
+                    const std::string &answer, const std::string &where) {
+    test::ExpectedDivision expected; // a zero operand is refused and finds nothing
+    if (!isZero(a) && !isZero(b))
+        expected = test::expectedDivision(a, b, engine.m_fractionDigits);
+    const bool found = engine.m_findRepetend == 1 && expected.head != 0;
+    EXPECT_EQ(answer, expected.quotient) << where;
+    EXPECT_EQ(engine.m_repetendHead, found ? expected.head : untouched) << where;
+    EXPECT_EQ(engine.m_repetendTail, found ? expected.tail : untouched) << where;
+    return found;
+}
+
+struct Operator {
+    char op;
+    std::size_t small, large; // longest integer part; fractions up to half as long
+    int largeEvery, count;
+};
+
+TEST(Calculate, EveryOperatorAgreesWithGmpOnRandomOperands) {
+    const Operator operators[] = {
+        {'+', 30, 3000, 8, 3000}, {'-', 30, 3000, 8, 3000}, {'*', 24, 2400, 400, 4000},
+        {'/', 6, 240, 25, 9000},
+    };
+    test::RandomOperands random(20261206);
+    DecimalEngine engine;
+    int repetends = 0;
+    for (const Operator &o : operators) {
+        for (int i = 0; i < o.count && !HasFailure(); ++i) {
+            const bool large = i % o.largeEvery == 0;
+            const std::size_t size = large ? o.large : o.small;
+            const std::string a = random.number(size, size / 2, i % 3 == 0);
+            const std::string b = random.number(size, size / 2, i % 5 == 0);
+            const std::string typedA = random.withSeparators(a), typedB = random.withSeparators(b);
+            engine.m_divisionMethod = i % 2 == 0 ? DecimalEngine::DivisionMethod::DigitLoop
+                                                 : DecimalEngine::DivisionMethod::BySize;
+            engine.m_findRepetend = i / 2 % 2;
+            engine.m_fractionDigits = static_cast<int>(random.length(0, large ? 400 : 260)) - 2;
+            engine.m_repetendHead = engine.m_repetendTail = untouched;
+            const std::string answer = engine.calculate(typedA, std::string(1, o.op), typedB);
+            const std::string where = '"' + typedA + "\" " + o.op + " \"" + typedB + "\" to " +
+                                      std::to_string(engine.m_fractionDigits);
+            // An operand left empty is refused as typed; one of separators only reads as 0.
+            if (typedA.empty() || typedB.empty()) {
+                EXPECT_EQ(answer, "") << where;
+            } else if (o.op == '/') {
+                repetends += expectQuotient(engine, a, b, answer, where) ? 1 : 0;
+            } else {
+                EXPECT_EQ(answer, o.op == '*' ? expectedProduct(a, b) : expectedSum(a, o.op, b)) << where;
+            }
+        }
+    }
+    EXPECT_GT(repetends, 1000); // the walk must see both outcomes
+}
+
+} // namespace
+} // namespace tallaro
