@@ -96,8 +96,10 @@ def machine_text(calc):
                   if line.startswith("model name")), platform.machine())
     commit = first_line(["git", "-C", str(HERE), "log", "-1", "--format=%h %cs"])
     # The build takes the engine as it stands in the checkout, committed or not.
-    if output_of(["git", "-C", str(HERE.parent.parent), "status", "--porcelain", "engine", "cli"]):
-        commit += " with uncommitted engine changes"
+    changed = [line[3:] for line in output_of(["git", "-C", str(HERE.parent.parent), "status",
+                                               "--porcelain", "engine", "cli"]).splitlines()]
+    if changed:
+        commit += " with uncommitted changes to " + ", ".join(changed)
     return (f"{datetime.datetime.now(datetime.timezone.utc):%Y-%m-%d %H:%M} UTC, {model}, "
             f"{os.cpu_count()} cores (shared: other builds may be running, so the times are "
             f"noisy); tallaro-calc {commit}; {first_line(['bc', '--version'])}; Python "
