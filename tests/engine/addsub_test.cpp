@@ -45,7 +45,8 @@ TEST(Calculate, RejectsEmptyInputAndUnknownOperators) {
 }
 
 TEST(Calculate, RefusesOperandsThatAreNotNumbers) {
-    const char *const bad[] = {"1\t2", "1\n", "1.2.3", "+5", "12a", "\xef\xbc\x91", "1\r", "..", "1;2"};
+    const char *const bad[] = {"1\t2", "1\n", "1.2.3", "+5", "12a", "\xef\xbc\x91", "1\r", "..",
+                               "1;2"};
     for (const char *op : {"+", "-", "*", "/"}) {
         for (const char *operand : bad) {
             DecimalEngine engine;

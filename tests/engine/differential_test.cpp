@@ -99,7 +99,8 @@ TEST(Calculate, EveryOperatorAgreesWithGmpOnRandomOperands) {
             } else if (o.op == '/') {
                 repetends += expectQuotient(engine, a, b, answer, where) ? 1 : 0;
             } else {
-                EXPECT_EQ(answer, o.op == '*' ? expectedProduct(a, b) : expectedSum(a, o.op, b)) << where;
+                EXPECT_EQ(answer, o.op == '*' ? expectedProduct(a, b) : expectedSum(a, o.op, b))
+                    << where;
             }
         }
     }

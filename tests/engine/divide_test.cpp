@@ -30,8 +30,9 @@ TEST(Divide, StopRuleSignsAndScaling) {
     expectQuotients({
         {"1", "7", 20, "0.14285714285714285714"}, {"1", "700", 20, "0.00142857142857142857"},
         {"1", "8", 1000, "0.125"},     {"105", "5", 1000, "21"},      {"1001", "1", 9, "1001"},
-        {"1000000", "999", 2, "1001.00"}, {"1", "100000", 3, "0.00001"}, {"5", "700000", 2, "0.00000"},
-        {"1", "1001", 3, "0.000"},     {"1001", "1000", 1, "1.00"},   {"10", "4", 0, "2."},
+        {"1000000", "999", 2, "1001.00"}, {"1", "100000", 3, "0.00001"},
+        {"5", "700000", 2, "0.00000"}, {"1", "1001", 3, "0.000"},     {"1001", "1000", 1, "1.00"},
+        {"10", "4", 0, "2."},
         {"1", "3", 0, "0."},           {"9", "80", 0, "0."},          {"9", "80000", 2, "0.000"},
         {"1", "30", 0, "0.0"},
         // A negative precision is taken as 0 rather than cutting the integer part short.
@@ -53,8 +54,9 @@ TEST(Divide, ZeroEmptyAndMalformedOperandsGiveTheEmptyText) {
 
 // The window shows the elapsed milliseconds in seconds, before any A÷B has set a precision.
 TEST(Divide, ElapsedTimeInSeconds) {
-    const char *const rows[][3] = {{"15", "0.015", "0.01"}, {"1000", "1", "1"}, {"1500", "1.5", "1.5"},
-                                   {"5", "0.005", "0.00"}, {"120000", "120", "120"}};
+    const char *const rows[][3] = {{"15", "0.015", "0.01"}, {"1000", "1", "1"},
+                                   {"1500", "1.5", "1.5"},  {"5", "0.005", "0.00"},
+                                   {"120000", "120", "120"}};
     for (const auto &[millis, atStart, toOneDigit] : rows) {
         DecimalEngine engine;
         EXPECT_EQ(engine.divide(millis, "1000"), atStart) << millis;

@@ -44,7 +44,7 @@ TEST(LimbNumber, CarriesBorrowsAndDigitTexts) {
 std::string limbProduct(LimbMultiplier method, const std::string &x, const std::string &y) {
     const Limbs xl = packDigits(x), yl = packDigits(y);
     Limbs product(xl.size() + yl.size(), 12345); // junk: every limb must be written
-    method(xl, &x == &y ? xl : yl, product); // a square passes one span twice, as multiplyDigits does
+    method(xl, &x == &y ? xl : yl, product); // a square passes one span twice
     return unpacked(product, x.size() + y.size());
 }
 
@@ -92,9 +92,10 @@ TEST(FastMultiply, EveryMethodAgreesWithGmpAcrossTheThresholds) {
             const std::string y = random.digits(kDigitKinds[(a + 2 * b) % 5], b);
             const std::string expected = expectedDigits(x, y);
             for (const Method &m : kMethods) {
-                ASSERT_EQ(limbProduct(m.multiply, x, y), expected) << m.name << ' ' << a << 'x' << b;
+                ASSERT_EQ(limbProduct(m.multiply, x, y), expected)
+                    << m.name << ' ' << a << 'x' << b;
                 if (b == a) { // a square, whose transform runs once per prime
-                    ASSERT_EQ(limbProduct(m.multiply, x, x), expectedDigits(x, x)) << m.name << ' ' << a;
+                    ASSERT_EQ(limbProduct(m.multiply, x, x), expectedDigits(x, x)) << m.name;
                 }
             }
         }
@@ -122,6 +123,7 @@ std::string viaMultiplyDigits(const std::string &x, const std::string &y) {
 
 TEST(MultiplyDigits, LimbPathMatchesTheDigitLoopAcrossEveryThreshold) {
     test::RandomOperands random(31);
+    using enum DigitKind;
     struct Shape {
         std::size_t a, b;
         DigitKind kind;
@@ -130,14 +132,14 @@ TEST(MultiplyDigits, LimbPathMatchesTheDigitLoopAcrossEveryThreshold) {
     const std::size_t ntt = 9 * thresholds::kNttMinLimbs;
     const Shape shapes[] = {
         // around the limb path's threshold
-        {1, 1, DigitKind::Random}, {2, 4, DigitKind::AllNines}, {3, 3, DigitKind::Random}, {1, 10, DigitKind::AllNines},
-        {2, 5, DigitKind::Random}, {4, 4, DigitKind::AllNines}, {9, 9, DigitKind::ZeroRuns}, {10, 1, DigitKind::Random},
+        {1, 1, Random}, {2, 4, AllNines}, {3, 3, Random}, {1, 10, AllNines},
+        {2, 5, Random}, {4, 4, AllNines}, {9, 9, ZeroRuns}, {10, 1, Random},
         // around Karatsuba's and the transform's
-        {karatsuba - 9, karatsuba, DigitKind::AllNines}, {karatsuba, karatsuba + 5, DigitKind::ZeroRuns},
-        {karatsuba, 3 * karatsuba, DigitKind::Random}, {ntt, ntt + 1, DigitKind::AllNines},
+        {karatsuba - 9, karatsuba, AllNines}, {karatsuba, karatsuba + 5, ZeroRuns},
+        {karatsuba, 3 * karatsuba, Random}, {ntt, ntt + 1, AllNines},
     };
     for (const Shape &s : shapes) {
-        const std::string x = random.digits(s.kind, s.a), y = random.digits(DigitKind::Edgy, s.b);
+        const std::string x = random.digits(s.kind, s.a), y = random.digits(Edgy, s.b);
         ASSERT_EQ(viaMultiplyDigits(x, y), accumulated(x, y)) << s.a << 'x' << s.b;
     }
 }

@@ -25,7 +25,8 @@ void expectDivision(const std::string &x, const std::string &d) {
     const LimbQuotient qr = divideLimbs(packDigits(x), packDigits(d));
     const std::string q = test::truncatedQuotient(x, d, 0);
     EXPECT_EQ(text(qr.quotient), q) << x << " / " << d;
-    EXPECT_EQ(text(qr.remainder), test::exactSum(x, '-', test::exactProduct(q, d))) << x << " mod " << d;
+    EXPECT_EQ(text(qr.remainder), test::exactSum(x, '-', test::exactProduct(q, d)))
+        << x << " mod " << d;
     EXPECT_TRUE(qr.quotient.empty() || qr.quotient.back() != 0) << x << " / " << d;
     EXPECT_TRUE(qr.remainder.empty() || qr.remainder.back() != 0) << x << " mod " << d;
 }
@@ -88,7 +89,7 @@ TEST(LimbDivide, LargestQuotientLimbsAndRemainders) {
 // then now and again two too big, and must be corrected twice.
 TEST(LimbDivide, EstimatesCorrectedTwice) {
     test::RandomOperands random(21);
-    for (const std::size_t n : {std::size_t{1900}, std::size_t{2500}, std::size_t{3951}, std::size_t{5000}}) {
+    for (const std::size_t n : {1900u, 2500u, 3951u, 5000u}) {
         for (int k = 0; k < 10; ++k) {
             const std::string d = "5" + std::string(n / 3, '9') + random.digits(n - 1 - n / 3);
             const std::string x = "9" + std::string(n / 2, '0') + random.digits(n + n / 2);

@@ -26,8 +26,10 @@ TEST(Multiply, FractionWidthsSignsAndZeros) {
     expectProducts({
         {"1.50", "2", "3.00"}, {".01", ".01", "0.0001"}, {"1.", "2.", "2"}, {"5", ".2", "1.0"},
         {"-2", "-3", "6"},     {"1.5", "-2", "-3.0"},    {"--5", "2", "-10"}, {"5-3", "2", "-106"},
-        {"-3", "0", "0"},      {"-0", "-0", "0"},        {"0.0", "0.0", "0.00"}, {"-.0", "5", "-0.0"},
-        {"00", "5", "00"},     {"-00", "5", "-00"},      {"000", "00", "0000"}, {"-0.5", "0.02", "-0.010"},
+        {"-3", "0", "0"},      {"-0", "-0", "0"},        {"0.0", "0.0", "0.00"},
+        {"-.0", "5", "-0.0"},
+        {"00", "5", "00"},     {"-00", "5", "-00"},      {"000", "00", "0000"},
+        {"-0.5", "0.02", "-0.010"},
         {"1 2", "1,1", "132"}, {"-", "5", ""},           {".", "5", ""},      {"5", "-.", ""},
         {" ", "5", ""},        {"--", "-.", ""},
     });
@@ -38,7 +40,8 @@ TEST(MultiplyDigits, SizesTheAccumulatorWhateverItHeld) {
         int lenX, lenY;
         const char *x, *y, *product;
     };
-    for (const Case &c : {Case{2, 1, "00", "5", "000"}, {5, 1, "12", "3", "036"}, {-1, 2, "7", "12", "00"}}) {
+    for (const Case &c :
+         {Case{2, 1, "00", "5", "000"}, {5, 1, "12", "3", "036"}, {-1, 2, "7", "12", "00"}}) {
         DecimalEngine engine;
         engine.m_product = "stale 123";
         engine.multiplyDigits(c.lenX, c.lenY, c.x, c.y);
@@ -63,7 +66,7 @@ TEST(AddDigitAt, CarriesLeftAsFarAsNeeded) {
         DecimalEngine engine;
         engine.m_product = c.before;
         engine.addDigitAt(c.value, c.place);
-        EXPECT_EQ(engine.m_product, c.after) << c.before.size() << " places, " << c.value << " at " << c.place;
+        EXPECT_EQ(engine.m_product, c.after) << c.before.size() << " places, at " << c.place;
     }
 }
 
@@ -73,9 +76,9 @@ TEST(PadWithZeros, FillsToTheTargetLength) {
         int length, side;
         const char *padded;
     };
-    for (const Case &c : {Case{"12", 5, -1, "00012"}, {"12", 5, 1, "12000"}, {"12345", 3, -1, "12345"},
-                          {"7", -4, -1, "7"}}) {
-        EXPECT_EQ(DecimalEngine::padWithZeros(c.text, c.length, c.side), c.padded) << c.text << ' ' << c.length;
+    for (const Case &c : {Case{"12", 5, -1, "00012"}, {"12", 5, 1, "12000"},
+                          {"12345", 3, -1, "12345"}, {"7", -4, -1, "7"}}) {
+        EXPECT_EQ(DecimalEngine::padWithZeros(c.text, c.length, c.side), c.padded) << c.text;
     }
 }
 

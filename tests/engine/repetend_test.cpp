@@ -12,16 +12,14 @@ constexpr int untouched = -7; // what head and tail hold before the division
 struct Row {
     std::string a, b;
     int fractionDigits;
-    int head; // `untouched` where nothing may be found
-    int tail;
+    int head, tail; // `untouched` where nothing may be found
 };
 
 DecimalEngine detecting(int fractionDigits) {
     DecimalEngine engine;
     engine.m_findRepetend = 1;
     engine.m_fractionDigits = fractionDigits;
-    engine.m_repetendHead = untouched;
-    engine.m_repetendTail = untouched;
+    engine.m_repetendHead = engine.m_repetendTail = untouched;
     return engine;
 }
 
