@@ -36,9 +36,9 @@ Number numberFrom(FuzzedDataProvider &input) {
         c = static_cast<char>('0' + static_cast<unsigned char>(c) % 10);
     if (digits.empty())
         digits = "0";
-    const std::size_t split =
-        point && digits.size() > 1 ? input.ConsumeIntegralInRange<std::size_t>(1, digits.size() - 1)
-                                   : digits.size();
+    const std::size_t split = point && digits.size() > 1
+                                  ? input.ConsumeIntegralInRange<std::size_t>(1, digits.size() - 1)
+                                  : digits.size();
     n.integer = digits.substr(0, split);
     n.fraction = digits.substr(split);
     n.text = (n.negative ? "-" : "") + n.integer + (n.fraction.empty() ? "" : "." + n.fraction);
@@ -52,11 +52,12 @@ void checkMarks(const Number &n, const tallaro::LaidOutAnswer &laid, int head, i
     const auto size = static_cast<int>(laid.text.size());
     check(laid.marksRepetend && 0 <= laid.selStart && laid.selStart <= laid.selEnd);
     if (laid.selEnd > size)
-        check(laid.selEnd == size + 2 && tail == static_cast<int>(n.fraction.size()) && tail % 50 == 0);
+        check(laid.selEnd == size + 2 && tail == static_cast<int>(n.fraction.size()) &&
+              tail % 50 == 0);
     std::string marked;
-    const std::string_view covered =
-        std::string_view(laid.text).substr(static_cast<std::size_t>(laid.selStart),
-                                           static_cast<std::size_t>(std::min(laid.selEnd, size) - laid.selStart));
+    const std::string_view covered = std::string_view(laid.text).substr(
+        static_cast<std::size_t>(laid.selStart),
+        static_cast<std::size_t>(std::min(laid.selEnd, size) - laid.selStart));
     for (char c : covered)
         if (c >= '0' && c <= '9')
             marked += c;

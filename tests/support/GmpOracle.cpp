@@ -71,4 +71,20 @@ std::string truncatedQuotient(const std::string &a, const std::string &b, int fr
     return format(q, p);
 }
 
+bool truncatesQuotient(const std::string &a, const std::string &b, const std::string &q) {
+    const Scaled x = parse(a), y = parse(b), z = parse(q);
+    // Everything times 10^(fraction of a + of b + of q), so that it stays whole.
+    const mpz_class divisor = abs(y.value) * powerOfTen(x.fraction);
+    const mpz_class remainder = abs(x.value) * powerOfTen(y.fraction + z.fraction) -
+                                abs(z.value) * abs(y.value) * powerOfTen(x.fraction);
+    return divisor > 0 && remainder >= 0 && remainder < divisor;
+}
+
+std::string remainderAfterPlace(const std::string &a, const std::string &b, std::size_t place) {
+    const Scaled x = parse(a), y = parse(b);
+    const mpz_class dividend = abs(x.value) * powerOfTen(y.fraction + place);
+    const mpz_class divisor = abs(y.value) * powerOfTen(x.fraction);
+    return mpz_class(dividend % divisor).get_str();
+}
+
 } // namespace tallaro::test

@@ -17,4 +17,12 @@ std::string exactProduct(const std::string &a, const std::string &b);
 // point: "0.142", and with the sign of the true quotient when it is not zero.
 std::string truncatedQuotient(const std::string &a, const std::string &b, int fractionDigits);
 
+// Whether q is |a| / |b| cut off at q's own last fraction place: the remainder
+// |a| - |q|·|b| lies in [0, |b|·10^-places). A zero divisor never holds.
+bool truncatesQuotient(const std::string &a, const std::string &b, const std::string &q);
+
+// The remainder the long division of |a| by |b| leaves after fraction place `place`, both
+// scaled to whole numbers first; equal remainders at two places bound a repetend.
+std::string remainderAfterPlace(const std::string &a, const std::string &b, std::size_t place);
+
 } // namespace tallaro::test
