@@ -1,8 +1,8 @@
 #pragma once
 
-// An in-memory window for driving CalcDialog as a user would: fields in a map, a check box,
-// an answer-field selection, a clock the test scripts, a clipboard, and a record of what the
-// dialog asked of the desktop.
+// An in-memory window for driving CalcDialog as a user would: fields in a map, the check box,
+// the answer selection, a clock the test scripts, the clipboard, and a record of what the
+// dialog asked of the window and the desktop.
 #include "ControlIds.h"
 #include "Platform.h"
 
@@ -20,40 +20,28 @@ namespace tallaro {
 
 class FakePlatform : public Platform {
 public:
-    struct Selection {
-        int start = -1;
-        int end = -1;
-        bool operator==(const Selection &) const = default;
-    };
+    using Selection = std::pair<int, int>;
+    static constexpr Selection unselected{-1, -1};
 
-    // What the user does.
     void type(int id, std::string text) { fields[id] = std::move(text); }
-    void tick(bool checked) { checkBox = checked; }
+    std::string field(int id) const { return fields.contains(id) ? fields.at(id) : ""; }
     // The clock readings the next commands will see, in order.
-    void scriptClock(std::initializer_list<std::uint32_t> readings) {
-        clock.insert(clock.end(), readings);
-    }
-    std::string field(int id) const {
-        const auto found = fields.find(id);
-        return found == fields.end() ? std::string() : found->second;
-    }
+    void scriptClock(std::initializer_list<std::uint32_t> t) { clock.insert(clock.end(), t); }
 
     std::string fieldText(int id) override { return field(id); }
     void setFieldText(int id, const std::string &text) override {
         fields[id] = text;
         events.push_back("set " + std::to_string(id));
-        // A new text drops the selection, as the answer field does.
-        if (id == ids::answer)
-            selection = {};
+        if (id == ids::answer) // a new text drops the selection, as the answer field does
+            selection = unselected;
     }
     bool isChecked(int id) override { return id == ids::findRepetend && checkBox; }
     void selectAnswer(int start, int end) override { selection = {start, end}; }
     void focusFirstChild() override { focusParked = true; }
-
     std::uint32_t milliseconds() override {
         events.push_back("clock");
         if (clock.empty()) {
-            ADD_FAILURE() << "the clock was read more often than the test scripted";
+            ADD_FAILURE() << "the clock was read more often than scripted";
             return 0;
         }
         const std::uint32_t now = clock.front();
@@ -62,19 +50,15 @@ public:
     }
     void beginWaitCursor() override { events.push_back("wait on"); ++waitCursor; }
     void endWaitCursor() override { events.push_back("wait off"); --waitCursor; }
-
     bool setClipboardText(const std::string &text) override {
         clipboard = text;
         return true;
     }
     void openWithDesktop(const std::string &path) override { opened.push_back(path); }
-    bool fileExists(const std::string &path) override { return files.count(path) > 0; }
+    bool fileExists(const std::string &path) override { return files.contains(path); }
     std::string executableFolder() override { return "/opt/tallaro/bin"; }
-
     std::string loadString(int id) override { return id == ids::aboutString ? aboutEntry : ""; }
     bool appendSystemMenuEntry(unsigned command, const std::string &text) override {
-        if (!hasSystemMenu)
-            return false;
         menu.emplace_back(command, text);
         return true;
     }
@@ -84,7 +68,7 @@ public:
 
     std::map<int, std::string> fields;
     bool checkBox = false;
-    Selection selection;
+    Selection selection = unselected;
     bool focusParked = false;
     std::deque<std::uint32_t> clock;
     int waitCursor = 0;
@@ -94,10 +78,8 @@ public:
     std::set<std::string> files;
     // "Tallaro のﾊﾞｰｼﾞｮﾝ情報(&A)..."
     std::string aboutEntry = "Tallaro \x82\xcc\xca\xde\xb0\xbc\xde\xae\xdd\x8f\xee\x95\xf1(&A)...";
-    bool hasSystemMenu = true;
     std::vector<std::pair<unsigned, std::string>> menu;
-    int iconsSet = 0;
-    int aboutBoxes = 0;
+    int iconsSet = 0, aboutBoxes = 0;
     std::vector<std::string> messages;
 };
 

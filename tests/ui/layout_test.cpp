@@ -9,16 +9,19 @@
 namespace tallaro {
 namespace {
 
-// One laid-out line from its prefix and its 50 digit cells.
-std::string line(const std::string &prefix, const std::string &cells) {
-    EXPECT_EQ(cells.size(), 50u) << cells;
+// One laid-out line from its prefix and up to 50 digit cells, the rest filled with spaces.
+std::string line(const std::string &prefix, std::string cells) {
+    EXPECT_LE(cells.size(), 50u) << cells;
+    cells.resize(50, ' ');
     std::string text = prefix;
     for (std::size_t group = 0; group < 10; ++group)
         text += cells.substr(group * 5, 5) + " ";
     return text + "\r\n";
 }
-
-std::string spaces(std::size_t n) { return std::string(n, ' '); }
+// An integer line set flush right.
+std::string right(const std::string &cells) {
+    return line("  ", std::string(50 - cells.size(), ' ') + cells);
+}
 std::string digits(std::size_t n, char c = '1') { return std::string(n, c); }
 
 TEST(AnswerLayout, WrittenOutInFull) {
@@ -31,41 +34,30 @@ TEST(AnswerLayout, WrittenOutInFull) {
 }
 
 TEST(AnswerLayout, LinesOfFiftyInGroupsOfFive) {
-    struct Case {
-        const char *name;
-        std::string answer;
-        std::string laid;
-    };
-    const std::string fifty = digits(45) + "67890";
-    const Case cases[] = {
-        {"empty", "", ""},
-        {"a lone sign", "-", ""},
-        {"negative integer: sign in the prefix", "-6", line(" -", "6" + spaces(49))},
-        {"fifty digits fill one line", fifty, line("  ", fifty)},
-        {"fifty-one digits", fifty + "2", line("  ", fifty) + line("  ", "2" + spaces(49))},
-        {"negative long integer: sign on the first line only", "-" + fifty + "2",
-         line(" -", fifty) + line("  ", "2" + spaces(49))},
-        {"negative integer part: sign next to its digits", "-3.0",
-         line("  ", spaces(48) + "-3") + "\r\n" + line(" .", "0" + spaces(49))},
-        {"negative integer part filling its line: sign in the prefix", "-" + fifty + ".5",
-         line(" -", fifty) + "\r\n" + line(" .", "5" + spaces(49))},
-        {"integer part over two lines, flush right", fifty + "12.5",
-         line("  ", spaces(48) + "11") + line("  ", fifty.substr(2) + "12") + "\r\n" +
-             line(" .", "5" + spaces(49))},
-        {"negative integer part of 49 digits", "-" + digits(49) + ".5",
-         line("  ", "-" + digits(49)) + "\r\n" + line(" .", "5" + spaces(49))},
-        {"hundred fraction digits", "0." + digits(100, '3'),
-         line("  ", spaces(49) + "0") + "\r\n" + line(" .", digits(50, '3')) +
-             line("  ", digits(50, '3'))},
-        {"hundred and one fraction digits", "0." + digits(101, '3'),
-         line("  ", spaces(49) + "0") + "\r\n" + line(" .", digits(50, '3')) +
-             line("  ", digits(50, '3')) + line("  ", "3" + spaces(49))},
+    const std::string fifty = digits(45) + "67890", gap = "\r\n";
+    const std::pair<std::string, std::string> cases[] = {
+        {"", ""},
+        {"-", ""},
+        {"-6", line(" -", "6")},
+        {fifty, line("  ", fifty)},
+        {fifty + "2", line("  ", fifty) + line("  ", "2")},
+        {"-" + fifty + "2", line(" -", fifty) + line("  ", "2")},
+        // The sign of an integer part stands next to its digits, or in the prefix when the
+        // digits fill their line.
+        {"-3.0", right("-3") + gap + line(" .", "0")},
+        {"-" + digits(49) + ".5", right("-" + digits(49)) + gap + line(" .", "5")},
+        {"-" + fifty + ".5", line(" -", fifty) + gap + line(" .", "5")},
+        {fifty + "12.5", right("11") + line("  ", fifty.substr(2) + "12") + gap + line(" .", "5")},
+        {"0." + digits(100, '3'), right("0") + gap + line(" .", digits(50, '3')) +
+                                      line("  ", digits(50, '3'))},
+        {"0." + digits(101, '3'), right("0") + gap + line(" .", digits(50, '3')) +
+                                      line("  ", digits(50, '3')) + line("  ", "3")},
         // A quotient cut to no fraction digits keeps its point but has no fraction lines.
-        {"a point and no fraction digits", "2.", line("  ", spaces(49) + "2")},
-        {"negative, a point and no fraction digits", "-1763.", line("  ", spaces(45) + "-1763")},
+        {"2.", right("2")},
+        {"-1763.", right("-1763")},
     };
-    for (const Case &c : cases)
-        EXPECT_EQ(layOutAnswer(c.answer, 0, 0).text, c.laid) << c.name;
+    for (const auto &[answer, laid] : cases)
+        EXPECT_EQ(layOutAnswer(answer, 0, 0).text, laid) << answer;
 }
 
 TEST(AnswerLayout, RepetendOffsetsAcrossGroupsAndLines) {
@@ -91,28 +83,28 @@ TEST(AnswerLayout, RepetendOffsetsAcrossGroupsAndLines) {
     EXPECT_FALSE(layOutAnswer(oneLine, 3, 0).marksRepetend);
 }
 
-// Whatever the integer part, the offset of fraction place n points at that digit, and the
-// end offset of the last digit is the offset of the next one.
+// Whatever the integer part, the offset of fraction place n points at that digit.
 TEST(AnswerLayout, OffsetsPointAtTheirFractionDigits) {
     std::mt19937 random(5);
+    const auto upTo = [&](int low, int high) {
+        return std::uniform_int_distribution<int>(low, high)(random);
+    };
+    const auto digit = [](int place) { return static_cast<char>('0' + (place - 1) % 7 + 1); };
     for (int round = 0; round < 200; ++round) {
-        const auto integerLength = std::uniform_int_distribution<std::size_t>(1, 160)(random);
-        const auto fractionLength = std::uniform_int_distribution<int>(1, 260)(random);
-        std::string fraction;
-        for (int i = 0; i < fractionLength; ++i)
-            fraction += static_cast<char>('0' + i % 7 + 1);
-        const std::string answer = std::string(integerLength, '9') + "." + fraction;
-        const int head = std::uniform_int_distribution<int>(1, fractionLength)(random);
-        const int tail = std::uniform_int_distribution<int>(head, fractionLength)(random);
+        const int places = upTo(1, 260), head = upTo(1, places), tail = upTo(head, places);
+        std::string answer(static_cast<std::size_t>(upTo(1, 160)), '9');
+        answer += '.';
+        for (int place = 1; place <= places; ++place)
+            answer += digit(place);
         const LaidOutAnswer laid = layOutAnswer(answer, head, tail);
         const auto at = [&](int offset) { return laid.text[static_cast<std::size_t>(offset)]; };
-        EXPECT_EQ(at(laid.selStart), fraction[static_cast<std::size_t>(head - 1)]) << answer;
-        // A repetend ending a group takes its separator, one ending a line the next prefix;
-        // past the last line there is nothing to take.
-        if (tail % 5 != 0) {
-            EXPECT_EQ(at(laid.selEnd - 1), fraction[static_cast<std::size_t>(tail - 1)]);
-        } else if (laid.selEnd <= static_cast<int>(laid.text.size())) {
-            EXPECT_EQ(at(laid.selEnd - 1), ' ') << answer << " tail " << tail;
+        EXPECT_EQ(at(laid.selStart), digit(head)) << answer;
+        // The end is just past the tail's digit, or past the separator of a group it ends (and
+        // the next prefix when it ends a line); only the last line's end points past the text.
+        if (laid.selEnd > static_cast<int>(laid.text.size())) {
+            EXPECT_TRUE(tail == places && tail % 50 == 0) << answer << " tail " << tail;
+        } else {
+            EXPECT_EQ(at(laid.selEnd - 1), tail % 5 != 0 ? digit(tail) : ' ') << answer << tail;
         }
     }
 }
