@@ -8,11 +8,15 @@
 #include "QtPlatform.h"
 
 #include <QApplication>
-#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <ostream>
+
+// Failures show texts as text.
+inline void PrintTo(const QString &text, std::ostream *out) { *out << '"' << text.toStdString() << '"'; }
 
 namespace tallaro::qt {
 
@@ -29,12 +33,21 @@ protected:
 
     QWidget *widget(int id) const { return window.control(id); }
     QPlainTextEdit *edit(int id) const { return qobject_cast<QPlainTextEdit *>(widget(id)); }
-    QString text(int id) const;
+    QString text(int id) const {
+        return widget(id)->property(edit(id) ? "plainText" : "text").toString();
+    }
     // Clicks a control as the user would, at its centre.
     void click(int id) { QTest::mouseClick(widget(id), Qt::LeftButton); }
-    // Clicks into a field and types, one key event per character; a character beyond ASCII
-    // comes as the text of a key the keyboard has no name for, as from an input method.
+    // A key to wherever the focus is, as the keyboard sends it.
+    void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QWidget *focus = QApplication::focusWidget();
+        QTest::keyClick(focus ? focus : &window, key, modifiers);
+    }
+    // Empties an operand field, clicks into it and types, one key event per character; a
+    // character beyond ASCII comes as the text of a key the keyboard has no name for, as from
+    // an input method.
     void type(int id, const QString &keys) {
+        edit(id)->clear();
         click(id);
         for (QChar c : keys) {
             if (c.unicode() < 0x80)
@@ -56,13 +69,5 @@ protected:
     CalcDialog model;
     int helpRequests = 0;
 };
-
-inline QString WindowFixture::text(int id) const {
-    if (const auto *plain = edit(id))
-        return plain->toPlainText();
-    if (const auto *line = qobject_cast<const QLineEdit *>(widget(id)))
-        return line->text();
-    return widget(id)->property("text").toString();
-}
 
 } // namespace tallaro::qt

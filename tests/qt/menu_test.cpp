@@ -5,22 +5,14 @@
 
 #include <QLabel>
 #include <QMenu>
-#include <QPushButton>
 #include <QTimer>
+
+#include <algorithm>
 
 namespace tallaro::qt {
 namespace {
 
 using MenuTest = WindowFixture;
-
-QAction *lastEntry(QMenu &menu) { return menu.actions().isEmpty() ? nullptr : menu.actions().last(); }
-
-TEST_F(MenuTest, EndsWithASeparatorAndTheAboutEntry) {
-    const QList<QAction *> actions = window.systemMenu().menu().actions();
-    ASSERT_GE(actions.size(), 2);
-    EXPECT_TRUE(actions[actions.size() - 2]->isSeparator());
-    EXPECT_EQ(actions.last()->text(), QStringLiteral("Tallaro のﾊﾞｰｼﾞｮﾝ情報(&A)..."));
-}
 
 TEST_F(MenuTest, OpensOnARightClickOnTheBackgroundAndOnAltSpace) {
     QMenu &menu = window.systemMenu().menu();
@@ -35,7 +27,11 @@ TEST_F(MenuTest, OpensOnARightClickOnTheBackgroundAndOnAltSpace) {
     EXPECT_EQ(text(ids::operandA), "") << "Alt+Space typed into the field";
 }
 
-TEST_F(MenuTest, AboutEntryOpensTheAboutBox) {
+TEST_F(MenuTest, AboutEntryAfterASeparatorOpensTheAboutBox) {
+    const QList<QAction *> actions = window.systemMenu().menu().actions();
+    ASSERT_GE(actions.size(), 2);
+    EXPECT_TRUE(actions[actions.size() - 2]->isSeparator());
+    EXPECT_EQ(actions.last()->text(), QStringLiteral("Tallaro のﾊﾞｰｼﾞｮﾝ情報(&A)..."));
     QString caption;
     QStringList labels;
     QTimer::singleShot(0, [&] {
@@ -46,7 +42,7 @@ TEST_F(MenuTest, AboutEntryOpensTheAboutBox) {
             labels << label->text();
         QTest::mouseClick(about->control(ids::ok), Qt::LeftButton);
     });
-    lastEntry(window.systemMenu().menu())->trigger();
+    actions.last()->trigger();
     EXPECT_EQ(caption, QStringLiteral("Tallaroのﾊﾞｰｼﾞｮﾝ情報"));
     EXPECT_TRUE(labels.contains(QStringLiteral("ＧＲＡＮＤＮＵＭ計算ｴﾝｼﾞﾝ\n\n     Version 1.0")));
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr) << "OK did not close the box";
@@ -54,12 +50,12 @@ TEST_F(MenuTest, AboutEntryOpensTheAboutBox) {
 }
 
 TEST_F(MenuTest, CloseEntryEndsTheDialog) {
-    QAction *close = nullptr;
-    for (QAction *action : window.systemMenu().menu().actions())
-        if (action->data().toUInt() == SystemMenu::close)
-            close = action;
-    ASSERT_NE(close, nullptr);
-    close->trigger();
+    const QList<QAction *> actions = window.systemMenu().menu().actions();
+    const auto close = std::find_if(actions.begin(), actions.end(), [](const QAction *action) {
+        return action->data().toUInt() == SystemMenu::close;
+    });
+    ASSERT_NE(close, actions.end());
+    (*close)->trigger();
     EXPECT_FALSE(window.isVisible());
 }
 

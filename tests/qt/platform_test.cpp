@@ -24,12 +24,6 @@ TEST_F(PlatformTest, MessageBoxShowsTheTextAndWaitsForOk) {
     EXPECT_TRUE(window.isVisible());
 }
 
-TEST_F(PlatformTest, PastedLineBreaksCountTwoBytes) {
-    edit(ids::operandA)->setPlainText("12\n34");
-    EXPECT_EQ(platform.fieldText(ids::operandA), "12\r\n34");
-    EXPECT_EQ(text(ids::lengthA), "6");
-}
-
 TEST_F(PlatformTest, ExecutableFolderHoldsTheRunningProgram) {
     const std::string folder = platform.executableFolder();
     ASSERT_FALSE(folder.empty());

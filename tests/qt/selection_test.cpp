@@ -1,6 +1,5 @@
 #include "AnswerSelection.h"
 
-#include <QTextCursor>
 #include <QTextDocument>
 
 #include <gtest/gtest.h>
@@ -22,25 +21,6 @@ TEST(AnswerSelection, OffsetsCountingLineBreaksTwiceMapToDocumentPositions) {
     };
     for (const auto &[offset, position] : cases)
         EXPECT_EQ(documentPosition(document, offset), position) << offset;
-}
-
-TEST(AnswerSelection, RepetendOffsetsOfALaidOutAnswerSelectItsDigits) {
-    // The integer line of 0.142857..., the empty line, the first fraction line.
-    const QString integerLine = "  " + QString(54, u' ') + "    0 \r\n";
-    const QString digits = "14285 71428 57142 85714 28571 42857 14285 71428 57142 85714 \r\n";
-    QTextDocument document;
-    document.setPlainText(integerLine + "\r\n ." + digits + "  " + digits);
-    const std::tuple<int, int, const char *> cases[] = {
-        {68, 75, "14285 7"},           // head 1, tail 6
-        {72, 74, "5 "},                // head 5, tail 5
-        {64 + 62, 64 + 68, "4 \u2029  "}, // ending on a line's last digit: up to the next one
-    };
-    for (const auto &[start, end, selected] : cases) {
-        QTextCursor cursor(&document);
-        cursor.setPosition(documentPosition(document, start));
-        cursor.setPosition(documentPosition(document, end), QTextCursor::KeepAnchor);
-        EXPECT_EQ(cursor.selectedText(), QString::fromUtf8(selected)) << start;
-    }
 }
 
 } // namespace

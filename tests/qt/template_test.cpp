@@ -26,7 +26,7 @@ TEST(DialogTemplateText, ReadsItemsInOrderWithStylesAndEscapes) {
     EXPECT_EQ(dialog.controls[1].text, "one\ntwo");
 }
 
-TEST(DialogTemplateText, NamesTheLineItCannotRead) {
+TEST(DialogTemplateText, ReportsWhatItCannotRead) {
     const std::pair<const char *, const char *> bad[] = {
         {"BUTTON\t1\t1,2,3\t\tOK", "line 3"},        // three numbers for a rectangle
         {"BUTTON\tx\t1,2,3,4\t\tOK", "not a number"},
@@ -43,9 +43,6 @@ TEST(DialogTemplateText, NamesTheLineItCannotRead) {
         }
     }
     EXPECT_THROW(parseDialogTemplate("BUTTON\t1\t1,2,3,4\t\tOK"), std::runtime_error);
-}
-
-TEST(DialogTemplateText, AMissingTemplateIsReported) {
     EXPECT_THROW(loadDialogTemplate(999), std::runtime_error);
 }
 
