@@ -160,25 +160,22 @@ TEST(MultiplyDigits, LongOperandsMatchGmp) {
         ASSERT_EQ(viaMultiplyDigits(c.x, c.y), expectedDigits(c.x, c.y)) << c.x.size();
 }
 
-// multiplyDigits is public: a text that is not all digits must take the digit loop, where
-// each character counts as its code minus that of "0", and never send the limb path
-// outside its buffers.
+// multiplyDigits is public: a text that is not all digits, on either side, must take the
+// digit loop, where each character counts as its code minus that of "0" ("z" is worth 74),
+// and never send the limb path outside its buffers.
 TEST(MultiplyDigits, TextsThatAreNotAllDigitsTakeTheDigitLoop) {
     test::RandomOperands random(12);
     const std::string digits = "1" + random.digits(600);
-    // ":" counts ten: the text "1:" is worth 20.
-    std::string colon = digits;
-    colon[300] = ':';
-    std::string worth = digits;
-    worth[300] = '0';
-    worth[299] = static_cast<char>(worth[299] + 1);
-    ASSERT_NE(worth[299], ':') << "pick a seed where the carry stays in one digit";
-    EXPECT_EQ(viaMultiplyDigits(colon, digits), expectedDigits(worth, digits));
-
-    for (const char odd : {'-', '.', 'a', ' ', '\xff', '\0'}) {
-        std::string x = digits;
-        x[x.size() / 2] = odd;
-        EXPECT_EQ(viaMultiplyDigits(x, digits).size(), x.size() + digits.size()) << int(odd);
+    std::string odd = digits, zero = digits;
+    odd[295] = 'z'; // at the top of a limb, which its worth would overflow
+    zero[295] = '0';
+    const std::string worth = test::exactSum(zero, '+', "74" + std::string(600 - 295, '0'));
+    EXPECT_EQ(viaMultiplyDigits(odd, digits), expectedDigits(worth, digits));
+    EXPECT_EQ(viaMultiplyDigits(digits, odd), expectedDigits(digits, worth));
+    for (const char c : {'-', '.', ' ', '\xff', '\0'}) {
+        odd[300] = c;
+        EXPECT_EQ(viaMultiplyDigits(odd, digits).size(), 2 * digits.size()) << int(c);
+        EXPECT_EQ(viaMultiplyDigits(digits, odd).size(), 2 * digits.size()) << int(c);
     }
 }
 
