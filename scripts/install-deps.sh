@@ -5,7 +5,7 @@
 set -euo pipefail
 
 build=(g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev fonts-ipafont-gothic fp-utils)
-test=(libgtest-dev libgmock-dev googletest libbenchmark-dev libgmp-dev)
+test=(libgtest-dev libgmock-dev googletest libbenchmark-dev libgmp-dev python3)
 run=(xchm xdg-utils)
 screenshot=(xvfb xdotool imagemagick)
 # bench/compare: the calculators Tallaro is measured against, GNU time for peak memory, the chart.
