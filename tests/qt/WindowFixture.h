@@ -16,7 +16,9 @@
 #include <ostream>
 
 // Failures show texts as text.
-inline void PrintTo(const QString &text, std::ostream *out) { *out << '"' << text.toStdString() << '"'; }
+inline void PrintTo(const QString &text, std::ostream *out) {
+    *out << '"' << text.toStdString() << '"';
+}
 
 namespace tallaro::qt {
 

@@ -43,8 +43,8 @@ TEST_F(CommandsTest, EachButtonShowsAndCopiesItsAnswer) {
 }
 
 // 1 ÷ 70 and 1 ÷ 7 with the box ticked: the places, and the repetend marked from its first
-// digit to its last, separators included, in the active colour although the field has no
-// focus; every line fits the field.
+// digit to its last, separators included, in the active colour while another window has
+// the focus; every line fits the field.
 TEST_F(CommandsTest, RepetendsAreShownAndHighlighted) {
     click(ids::findRepetend);
     const std::tuple<const char *, const char *, const char *, const char *> cases[] = {
@@ -58,12 +58,23 @@ TEST_F(CommandsTest, RepetendsAreShownAndHighlighted) {
     }
     EXPECT_EQ(text(ids::integerDigits), "0");
     EXPECT_EQ(text(ids::fractionDigits), "1000");
-    ASSERT_NE(QApplication::focusWidget(), &answer);
     QTextCursor cursor = answer.textCursor();
     cursor.setPosition(cursor.selectionStart());
     // Just inside the top of the marked digit, where the glyph leaves the background bare.
     const QPoint inside = answer.cursorRect(cursor).topLeft() + QPoint(2, 1);
-    EXPECT_EQ(answer.viewport()->grab().toImage().pixelColor(inside),
+    // Another window takes the focus, and inactive selections have a colour of their own.
+    const QPalette original = QApplication::palette();
+    QPalette greyed = original;
+    greyed.setColor(QPalette::Inactive, QPalette::Highlight, Qt::gray);
+    QApplication::setPalette(greyed);
+    QWidget elsewhere;
+    elsewhere.show();
+    elsewhere.activateWindow();
+    const bool away = QTest::qWaitForWindowActive(&elsewhere);
+    const QImage image = answer.viewport()->grab().toImage();
+    QApplication::setPalette(original);
+    ASSERT_TRUE(away);
+    EXPECT_EQ(image.pixelColor(inside),
               answer.palette().color(QPalette::Active, QPalette::Highlight));
     const QString line = text(ids::answer).section(u'\n', 2, 2);
     EXPECT_EQ(line.size(), 62);

@@ -36,7 +36,7 @@ protected:
     }
     std::string marked() const {
         const auto [start, end] = window.selection;
-        const auto at = static_cast<std::size_t>(start), count = static_cast<std::size_t>(end - start);
+        const auto at = static_cast<std::size_t>(start), count = static_cast<std::size_t>(end) - at;
         return start < 0 ? "" : window.field(ids::answer).substr(at, count);
     }
 
