@@ -49,6 +49,9 @@ bool splitLine(std::string &line, std::string &a, std::string &op, std::string &
     const std::size_t second = first == std::string::npos ? first : line.find('\t', first + 1);
     if (second == std::string::npos || line.find('\t', second + 1) != std::string::npos)
         return false;
+    // Room for the whole line: aligning B with A's digit positions may lengthen it, and
+    // reserved but untouched capacity costs no memory, where a reallocation copies it all.
+    b.reserve(line.size());
     b.assign(line, second + 1);
     op.assign(line, first + 1, second - first - 1);
     line.resize(first);

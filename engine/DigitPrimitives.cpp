@@ -36,6 +36,15 @@ void storeDigits(char *p, std::uint64_t digits) {
 // 246 or more; taking 246 off each leaves the decimal digit.
 std::uint64_t unbias(std::uint64_t bytes) { return bytes - ((bytes >> 7) & kLowBits) * kBias; }
 
+// A result with room for two more characters: the answer's point and sign are written into
+// it in place, and without the room that would copy millions of digits to a new buffer.
+std::string resultBuffer(std::size_t length, char fill) {
+    std::string buffer;
+    buffer.reserve(length + 2);
+    buffer.assign(length, fill);
+    return buffer;
+}
+
 } // namespace
 
 int DecimalEngine::compareDigits(std::string_view x, std::string_view y) {
@@ -50,7 +59,7 @@ int DecimalEngine::compareDigits(std::string_view x, std::string_view y) {
 // so that no character is ever put in front of a growing text.
 std::string DecimalEngine::addDigits(std::string_view x, std::string_view y) {
     const std::size_t n = x.size();
-    std::string result(n + 1, '1');
+    std::string result = resultBuffer(n + 1, '1');
     unsigned carry = 0;
     std::size_t i = n;
     if constexpr (kWordAtATime) {
@@ -76,7 +85,7 @@ std::string DecimalEngine::subtractDigits(std::string_view x, std::string_view y
     const std::string_view minuend = direction == 1 ? x : y;
     const std::string_view subtrahend = direction == 1 ? y : x;
     const std::size_t n = x.size();
-    std::string result(n, '0');
+    std::string result = resultBuffer(n, '0');
     unsigned borrow = 0;
     std::size_t i = n;
     if constexpr (kWordAtATime) {
