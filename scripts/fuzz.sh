@@ -10,6 +10,7 @@ scripts/install-deps.sh fuzz
 CXX=clang++-14 scripts/build.sh build/fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTALLARO_FUZZ=ON \
     -DTALLARO_BUILD_TESTS=OFF -DTALLARO_BUILD_BENCH=OFF -DTALLARO_BUILD_GUI=OFF
 mkdir -p build/fuzz/artifacts
+passed=0
 for target in build/fuzz/fuzz/*_fuzz; do
     name=$(basename "$target" _fuzz)
     mkdir -p "build/fuzz/corpus/$name"
@@ -20,7 +21,10 @@ for target in build/fuzz/fuzz/*_fuzz; do
         "build/fuzz/corpus/$name" "fuzz/corpus/$name" >"$log" 2>&1; then
         tail -n 40 "$log"
         echo "fuzz target $name found a fault; the input is in build/fuzz/artifacts/" >&2
+        echo "fuzz: $passed passed, 1 failed"
         exit 1
     fi
     grep -E '^(Done|stat::number_of_executed_units)' "$log"
+    passed=$((passed + 1))
 done
+echo "fuzz: $passed passed, 0 failed"
