@@ -3,7 +3,6 @@
 #include "NumberText.h"
 
 #include <algorithm>
-#include <cstring>
 #include <utility>
 
 namespace tallaro {
@@ -29,31 +28,9 @@ DecimalString DecimalEngine::calculate(DecimalString a, std::string_view op, Dec
 
 namespace {
 
-// Operands run to millions of digits, so both steps below work inside the texts they are
-// given: no second buffer of that size is allocated and touched.
-
-// Turns the unsigned number text (digits and at most one point) into its digits aligned
-// to integerWidth integer and fractionWidth fraction positions: zeros go in front of the
-// integer part and behind the fraction part.
-void alignInPlace(std::string &number, std::size_t integerWidth, std::size_t fractionWidth) {
-    const PointSplit split = splitAtPoint(number);
-    const std::size_t integerLength = split.integer.size();
-    const std::size_t fractionLength = split.fraction.size();
-    const std::size_t fractionStart = number.size() - fractionLength;
-    const std::size_t front = integerWidth - integerLength;
-    const std::size_t width = integerWidth + fractionWidth;
-    if (width > number.size())
-        number.resize(width);
-    char *text = number.data();
-    std::memmove(text + front + integerLength, text + fractionStart, fractionLength);
-    std::memmove(text + front, text, integerLength);
-    std::memset(text, '0', front);
-    std::memset(text + integerWidth + fractionLength, '0', fractionWidth - fractionLength);
-    number.resize(width);
-}
-
 // The magnitude r (its point k digits from the right end) written as an answer: no leading
-// zeros before the point but a single "0", and "-" unless the text is exactly "0".
+// zeros before the point but a single "0", and "-" unless the text is exactly "0". Written
+// inside r, which runs to millions of digits, instead of into a second buffer.
 DecimalString writtenInPlace(std::string r, std::size_t k, bool negative) {
     const std::size_t integerLength = r.size() - k;
     std::size_t zeros = firstNonZero(std::string_view(r).substr(0, integerLength));
@@ -86,8 +63,8 @@ DecimalString DecimalEngine::addOrSubtract(DecimalString a, bool subtract, Decim
     const PointSplit splitB = splitAtPoint(b);
     const std::size_t integerWidth = std::max(splitA.integer.size(), splitB.integer.size());
     const std::size_t k = std::max(splitA.fraction.size(), splitB.fraction.size());
-    alignInPlace(a, integerWidth, k);
-    alignInPlace(b, integerWidth, k);
+    alignDigits(a, integerWidth, k);
+    alignDigits(b, integerWidth, k);
 
     // When A's sign and the second term's effective sign agree the magnitudes add up;
     // otherwise the smaller comes off the larger, and a tie keeps A's sign (-1.5 + 1.5 = -0.0).

@@ -25,15 +25,10 @@ bool isNonZeroNumber(std::string_view text) {
 // The number's digits with its fraction filled with zeros to `fractionWidth` digits, so
 // that both operands become whole numbers scaled by the same power of ten; without the
 // leading zeros, which the digit loop's comparisons must not see.
-std::string scaledDigits(std::string_view number, std::size_t fractionWidth) {
-    const PointSplit split = splitAtPoint(number);
-    std::string digits;
-    digits.reserve(split.integer.size() + fractionWidth);
-    digits += split.integer;
-    digits += split.fraction;
-    digits.append(fractionWidth - split.fraction.size(), '0');
-    digits.erase(0, firstNonZero(digits));
-    return digits;
+std::string scaledDigits(std::string number, std::size_t fractionWidth) {
+    alignDigits(number, splitAtPoint(number).integer.size(), fractionWidth);
+    number.erase(0, firstNonZero(number));
+    return number;
 }
 
 } // namespace
@@ -56,8 +51,8 @@ DecimalString DecimalEngine::divide(DecimalString a, DecimalString b) {
     const bool negative = takeSign(a) != takeSign(b);
     const std::size_t fractionWidth =
         std::max(splitAtPoint(a).fraction.size(), splitAtPoint(b).fraction.size());
-    m_dividendDigits = scaledDigits(a, fractionWidth);
-    m_divisorDigits = scaledDigits(b, fractionWidth);
+    m_dividendDigits = scaledDigits(std::move(a), fractionWidth);
+    m_divisorDigits = scaledDigits(std::move(b), fractionWidth);
     m_dividendLength = static_cast<int>(m_dividendDigits.size());
     m_divisorLength = static_cast<int>(m_divisorDigits.size());
     // The places in front of the point, or the zero places in front of the first

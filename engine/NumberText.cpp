@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstring>
 
 namespace tallaro::numtext {
 
@@ -52,6 +53,23 @@ PointSplit splitAtPoint(std::string_view text) {
     if (point == std::string_view::npos)
         return {text, {}};
     return {text.substr(0, point), text.substr(point + 1)};
+}
+
+void alignDigits(std::string &number, std::size_t integerWidth, std::size_t fractionWidth) {
+    const PointSplit split = splitAtPoint(number);
+    const std::size_t integerLength = split.integer.size();
+    const std::size_t fractionLength = split.fraction.size();
+    const std::size_t fractionStart = number.size() - fractionLength;
+    const std::size_t front = integerWidth - integerLength;
+    const std::size_t width = integerWidth + fractionWidth;
+    if (width > number.size())
+        number.resize(width);
+    char *text = number.data();
+    std::memmove(text + front + integerLength, text + fractionStart, fractionLength);
+    std::memmove(text + front, text, integerLength);
+    std::memset(text, '0', front);
+    std::memset(text + integerWidth + fractionLength, '0', fractionWidth - fractionLength);
+    number.resize(width);
 }
 
 std::size_t firstNonZero(std::string_view text) {

@@ -26,6 +26,12 @@ struct PointSplit {
 };
 PointSplit splitAtPoint(std::string_view text);
 
+// Turns an unsigned number text (digits and at most one point) into its bare digits aligned
+// to integerWidth integer and fractionWidth fraction positions, in place: zeros go in front
+// of the integer part and behind the fraction part, and the point goes. Operands run to
+// millions of digits, so no second buffer of that size is allocated and touched.
+void alignDigits(std::string &number, std::size_t integerWidth, std::size_t fractionWidth);
+
 // Index of the first character that is not "0", or text.size() when there is none.
 std::size_t firstNonZero(std::string_view text);
 
