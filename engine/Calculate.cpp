@@ -13,17 +13,23 @@ DecimalString DecimalEngine::calculate(DecimalString a, std::string_view op, Dec
     // Emptiness is judged on the texts as typed: an operand of separators only is not empty.
     if (a.empty() || b.empty() || op.empty())
         return {};
-    removeSeparators(a);
-    removeSeparators(b);
-    if (!isNumberText(a) || !isNumberText(b))
+    const TextScan scanA = scanText(a);
+    const TextScan scanB = scanText(b);
+    if (!scanA.number || !scanB.number)
         return {};
+    if (scanA.separators)
+        removeSeparators(a);
+    if (scanB.separators)
+        removeSeparators(b);
     if (op == "*")
         return multiply(std::move(a), std::move(b));
     if (op == "/")
         return divide(std::move(a), std::move(b));
     if (op != "+" && op != "-")
         return {};
-    return addOrSubtract(std::move(a), op == "-", std::move(b));
+    const int signA = scanA.minus ? takeSign(a) : 1;
+    const int signB = scanB.minus ? takeSign(b) : 1;
+    return addOrSubtract(std::move(a), signA, std::move(b), op == "-" ? -signB : signB);
 }
 
 namespace {
@@ -56,20 +62,21 @@ DecimalString writtenInPlace(std::string r, std::size_t k, bool negative) {
 
 } // namespace
 
-DecimalString DecimalEngine::addOrSubtract(DecimalString a, bool subtract, DecimalString b) {
-    const int signA = takeSign(a);
-    const int signB = takeSign(b);
+DecimalString DecimalEngine::addOrSubtract(DecimalString a, int signA, DecimalString b,
+                                          int signB) {
     const PointSplit splitA = splitAtPoint(a);
     const PointSplit splitB = splitAtPoint(b);
-    const std::size_t integerWidth = std::max(splitA.integer.size(), splitB.integer.size());
+    const std::size_t integerA = splitA.integer.size();
+    const std::size_t integerB = splitB.integer.size();
+    const std::size_t integerWidth = std::max(integerA, integerB);
     const std::size_t k = std::max(splitA.fraction.size(), splitB.fraction.size());
-    alignDigits(a, integerWidth, k);
-    alignDigits(b, integerWidth, k);
+    alignDigits(a, integerA, integerWidth, k);
+    alignDigits(b, integerB, integerWidth, k);
 
-    // When A's sign and the second term's effective sign agree the magnitudes add up;
-    // otherwise the smaller comes off the larger, and a tie keeps A's sign (-1.5 + 1.5 = -0.0).
-    const int effectiveSignB = subtract ? -signB : signB;
-    if (signA == effectiveSignB)
+    // When A's sign and the second term's (already turned for a subtraction) agree the
+    // magnitudes add up; otherwise the smaller comes off the larger, and a tie keeps A's sign
+    // (-1.5 + 1.5 = -0.0).
+    if (signA == signB)
         return writtenInPlace(addDigits(a, b), k, signA < 0);
     if (compareDigits(a, b) == 1)
         return writtenInPlace(subtractDigits(a, b, 1), k, signA < 0);

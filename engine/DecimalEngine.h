@@ -76,7 +76,8 @@ public:
     std::string m_divisorDigits;
 
 private:
-    static DecimalString addOrSubtract(DecimalString a, bool subtract, DecimalString b);
+    // a and b are magnitudes; signB is the second term's sign, turned for a subtraction.
+    static DecimalString addOrSubtract(DecimalString a, int signA, DecimalString b, int signB);
     // The first partial dividend, after writing the zero places that precede it when the
     // dividend has fewer digits than the divisor.
     std::string firstPartialDividend();

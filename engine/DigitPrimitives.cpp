@@ -45,6 +45,18 @@ std::string resultBuffer(std::size_t length, char fill) {
     return buffer;
 }
 
+// Whether x + y carries out of its first place. The first place from the left whose digits
+// do not add up to nine decides; where every place does, nothing comes in from the right.
+// Usually the very first place decides, so the result can be sized before it is written.
+bool carriesOut(std::string_view x, std::string_view y) {
+    for (std::size_t i = 0; i < x.size(); ++i) {
+        const int s = x[i] + y[i] - 96;
+        if (s != 9)
+            return s > 9;
+    }
+    return false;
+}
+
 } // namespace
 
 int DecimalEngine::compareDigits(std::string_view x, std::string_view y) {
@@ -55,29 +67,29 @@ int DecimalEngine::compareDigits(std::string_view x, std::string_view y) {
     return 1;
 }
 
-// The result is written from the right into a buffer one digit longer than the operands,
-// so that no character is ever put in front of a growing text.
+// The result is sized once and written from the right, so that no character is ever put in
+// front of a growing text and no digit moves afterwards.
 std::string DecimalEngine::addDigits(std::string_view x, std::string_view y) {
     const std::size_t n = x.size();
-    std::string result = resultBuffer(n + 1, '1');
+    const std::size_t top = carriesOut(x, y) ? 1 : 0;
+    std::string result = resultBuffer(n + top, '1');
+    char *const sum = result.data() + top; // the n places below the carry
     unsigned carry = 0;
     std::size_t i = n;
     if constexpr (kWordAtATime) {
         for (; i >= 8; i -= 8) {
-            std::uint64_t sum;
+            std::uint64_t word;
             carry = __builtin_add_overflow(loadDigits(&x[i - 8]) + kLowBits * kBias,
-                                           loadDigits(&y[i - 8]) + carry, &sum);
-            storeDigits(&result[i - 7], unbias(sum));
+                                           loadDigits(&y[i - 8]) + carry, &word);
+            storeDigits(sum + i - 8, unbias(word));
         }
     }
     for (; i-- > 0;) {
         // Branch-free: random digits would make a carry branch unpredictable.
         const int s = x[i] + y[i] + static_cast<int>(carry) - 96;
         carry = static_cast<unsigned>(s >= 10);
-        result[i + 1] = static_cast<char>(s - 10 * static_cast<int>(carry) + 48);
+        sum[i] = static_cast<char>(s - 10 * static_cast<int>(carry) + 48);
     }
-    if (carry == 0)
-        result.erase(0, 1);
     return result;
 }
 

@@ -26,7 +26,8 @@ bool isNonZeroNumber(std::string_view text) {
 // that both operands become whole numbers scaled by the same power of ten; without the
 // leading zeros, which the digit loop's comparisons must not see.
 std::string scaledDigits(std::string number, std::size_t fractionWidth) {
-    alignDigits(number, splitAtPoint(number).integer.size(), fractionWidth);
+    const std::size_t integerLength = splitAtPoint(number).integer.size();
+    alignDigits(number, integerLength, integerLength, fractionWidth);
     number.erase(0, firstNonZero(number));
     return number;
 }

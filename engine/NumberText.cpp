@@ -19,16 +19,31 @@ void removeSeparators(std::string &text) {
 
 static bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
-bool isNumberText(std::string_view text) {
+TextScan scanText(std::string_view text) {
     // Byte-wide and branch-free so that the compiler vectorises it.
-    std::uint8_t bad = 0;
+    enum : std::uint8_t { kSeparator = 1, kMinus = 2, kPoint = 4, kOther = 8 };
+    std::uint8_t seen = 0;
     for (char ch : text) {
         const auto c = static_cast<std::uint8_t>(ch);
         const bool digit = static_cast<std::uint8_t>(c - '0') < 10;
-        bad |= static_cast<std::uint8_t>(!(digit | (c == '-') | (c == '.')));
+        const bool separator = (c == ',') | (c == ' ');
+        const bool minus = c == '-';
+        const bool point = c == '.';
+        const bool other = !(digit | separator | minus | point);
+        seen |= static_cast<std::uint8_t>(separator * kSeparator | minus * kMinus |
+                                          point * kPoint | other * kOther);
     }
-    const std::size_t point = text.find('.');
-    return bad == 0 && (point == std::string_view::npos || text.find('.', point + 1) == std::string_view::npos);
+    bool onePoint = true;
+    if ((seen & kPoint) != 0) {
+        const std::size_t point = text.find('.');
+        onePoint = text.find('.', point + 1) == std::string_view::npos;
+    }
+    return {(seen & kSeparator) != 0, (seen & kMinus) != 0, (seen & kOther) == 0 && onePoint};
+}
+
+bool isNumberText(std::string_view text) {
+    const TextScan scan = scanText(text);
+    return scan.number && !scan.separators;
 }
 
 bool hasDigit(std::string_view text) { return std::any_of(text.begin(), text.end(), isDigit); }
@@ -55,11 +70,11 @@ PointSplit splitAtPoint(std::string_view text) {
     return {text.substr(0, point), text.substr(point + 1)};
 }
 
-void alignDigits(std::string &number, std::size_t integerWidth, std::size_t fractionWidth) {
-    const PointSplit split = splitAtPoint(number);
-    const std::size_t integerLength = split.integer.size();
-    const std::size_t fractionLength = split.fraction.size();
-    const std::size_t fractionStart = number.size() - fractionLength;
+void alignDigits(std::string &number, std::size_t integerLength, std::size_t integerWidth,
+                 std::size_t fractionWidth) {
+    const bool point = integerLength < number.size();
+    const std::size_t fractionStart = integerLength + (point ? 1 : 0);
+    const std::size_t fractionLength = number.size() - fractionStart;
     const std::size_t front = integerWidth - integerLength;
     const std::size_t width = integerWidth + fractionWidth;
     if (width > number.size())
