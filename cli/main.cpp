@@ -41,33 +41,42 @@ void printAnswer(DecimalEngine &engine, const CliOptions &options, std::string a
     std::cout << '\n';
 }
 
-// Splits "A<TAB>OP<TAB>B" (a trailing carriage return is dropped); false when malformed.
-bool splitLine(std::string &line, std::string &a, std::string &op, std::string &b) {
-    if (!line.empty() && line.back() == '\r')
-        line.pop_back();
-    const std::size_t first = line.find('\t');
-    const std::size_t second = first == std::string::npos ? first : line.find('\t', first + 1);
-    if (second == std::string::npos || line.find('\t', second + 1) != std::string::npos)
-        return false;
-    // Room for the whole line: aligning B with A's digit positions may lengthen it, and
-    // reserved but untouched capacity costs no memory, where a reallocation copies it all.
-    b.reserve(line.size());
-    b.assign(line, second + 1);
-    op.assign(line, first + 1, second - first - 1);
-    line.resize(first);
-    a.swap(line);
-    return true;
+enum class LineRead { Read, End, Malformed };
+
+// Reads the next line "A<TAB>OP<TAB>B" straight into a, op and b (a trailing carriage return
+// is dropped). On a line of millions of digits this spares copying B out of the line and
+// touching that much fresh memory.
+LineRead readLine(std::istream &in, std::string &a, std::string &op, std::string &b) {
+    if (!std::getline(in, a, '\t'))
+        return LineRead::End; // nothing left to read
+    // Without a tab on the line, A ran on into the next lines or to the end of the input.
+    if (in.eof() || a.find('\n') != std::string::npos)
+        return LineRead::Malformed;
+    if (!std::getline(in, op, '\t') || in.eof() || op.find('\n') != std::string::npos)
+        return LineRead::Malformed;
+    if (!std::getline(in, b)) {
+        in.clear(); // an empty B at the very end of the input: the line is still a line
+        b.clear();
+    }
+    if (b.find('\t') != std::string::npos)
+        return LineRead::Malformed;
+    if (!b.empty() && b.back() == '\r')
+        b.pop_back();
+    return LineRead::Read;
 }
 
-// Sizes the line buffer once when standard input is a file: on a line of millions of digits
-// getline would otherwise double it again and again, copying it and touching fresh pages
-// each time. Only a hint: when the memory is not there, the lines are read as usual.
-void reserveForInput(std::string &line) {
+// Sizes the operand buffers once when standard input is a file: on a line of millions of
+// digits getline would otherwise double them again and again, copying them and touching
+// fresh pages each time. Reserved but untouched capacity costs no memory. Only a hint: when
+// the memory is not there, the lines are read as usual.
+void reserveForInput(std::string &a, std::string &b) {
     struct stat input {};
     if (fstat(0, &input) != 0 || !S_ISREG(input.st_mode))
         return;
+    const auto size = static_cast<std::size_t>(std::min<off_t>(input.st_size, off_t{1} << 30));
     try {
-        line.reserve(static_cast<std::size_t>(std::min<off_t>(input.st_size, off_t{1} << 30)));
+        a.reserve(size);
+        b.reserve(size);
     } catch (const std::bad_alloc &) {
     }
 }
@@ -78,11 +87,14 @@ int readLines(DecimalEngine &engine, const CliOptions &options) {
     // and every later one dropped without a word. With badbit armed the std::bad_alloc comes
     // through, and a read error comes as std::ios_base::failure.
     std::cin.exceptions(std::ios::badbit);
-    std::string line, a, op, b;
-    reserveForInput(line);
+    std::string a, op, b;
+    reserveForInput(a, b);
     try {
-        for (long number = 1; std::getline(std::cin, line); ++number) {
-            if (!splitLine(line, a, op, b)) {
+        for (long number = 1;; ++number) {
+            const LineRead read = readLine(std::cin, a, op, b);
+            if (read == LineRead::End)
+                break;
+            if (read == LineRead::Malformed) {
                 std::cout.flush();
                 std::cerr << "tallaro-calc: line " << number << ": expected A<TAB>OP<TAB>B\n";
                 return exitUsage;

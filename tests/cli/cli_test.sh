@@ -40,6 +40,12 @@ check "malformed line exits 2" 2 $status
 check "answers before a malformed line are printed, none after" "2" "$out"
 check "malformed line message names the line" 1 "$(grep -c 'line 2' /tmp/tallaro-cli-err.$$)"
 rm -f /tmp/tallaro-cli-err.$$
+# A line short of a tab must not borrow its B from the next line.
+for line in '1\t+\n2\t+\t3\n' '1\t+\t2\t3\n' '1\t+' '\n'; do
+    printf "$line" | "$calc" >/dev/null 2>&1
+    check "malformed line '$line' exits 2" 2 $?
+done
+check "an empty B at the very end is a line of its own" 1 "$(printf '1\t+\t' | "$calc" | wc -c)"
 
 # $(...) drops the line ends at the very end, so the last "\r\n" and the "\n" after it
 # show as "\r" here; the byte count checks them.
