@@ -1,8 +1,9 @@
 #pragma once
 
 // An in-memory window for driving CalcDialog as a user would: fields in a map, the check box,
-// the answer selection, a clock the test scripts, the clipboard, and a record of what the
+// the answer selection, a clock the test scripts, the clipboard, and a log of what else the
 // dialog asked of the window and the desktop.
+#include "CalcDialog.h"
 #include "ControlIds.h"
 #include "Platform.h"
 
@@ -23,64 +24,68 @@ public:
     using Selection = std::pair<int, int>;
     static constexpr Selection unselected{-1, -1};
 
-    void type(int id, std::string text) { fields[id] = std::move(text); }
-    std::string field(int id) const { return fields.contains(id) ? fields.at(id) : ""; }
-    // The clock readings the next commands will see, in order.
-    void scriptClock(std::initializer_list<std::uint32_t> t) { clock.insert(clock.end(), t); }
-
-    std::string fieldText(int id) override { return field(id); }
+    std::string fieldText(int id) override { return fields[id]; }
     void setFieldText(int id, const std::string &text) override {
         fields[id] = text;
-        events.push_back("set " + std::to_string(id));
         if (id == ids::answer) // a new text drops the selection, as the answer field does
             selection = unselected;
     }
     bool isChecked(int id) override { return id == ids::findRepetend && checkBox; }
     void selectAnswer(int start, int end) override { selection = {start, end}; }
-    void focusFirstChild() override { focusParked = true; }
+    void focusFirstChild() override {}
+    // The scripted readings in order, then 0.
     std::uint32_t milliseconds() override {
-        events.push_back("clock");
-        if (clock.empty()) {
-            ADD_FAILURE() << "the clock was read more often than scripted";
+        if (clock.empty())
             return 0;
-        }
         const std::uint32_t now = clock.front();
         clock.pop_front();
         return now;
     }
-    void beginWaitCursor() override { events.push_back("wait on"); ++waitCursor; }
-    void endWaitCursor() override { events.push_back("wait off"); --waitCursor; }
+    void beginWaitCursor() override { calls.push_back("wait on"); }
+    void endWaitCursor() override { calls.push_back("wait off"); }
     bool setClipboardText(const std::string &text) override {
         clipboard = text;
         return true;
     }
-    void openWithDesktop(const std::string &path) override { opened.push_back(path); }
+    void openWithDesktop(const std::string &path) override { calls.push_back("open " + path); }
     bool fileExists(const std::string &path) override { return files.contains(path); }
     std::string executableFolder() override { return "/opt/tallaro/bin"; }
     std::string loadString(int id) override { return id == ids::aboutString ? aboutEntry : ""; }
     bool appendSystemMenuEntry(unsigned command, const std::string &text) override {
-        menu.emplace_back(command, text);
+        calls.push_back("menu " + std::to_string(command) + " " + text);
         return true;
     }
-    void setWindowIcons() override { ++iconsSet; }
-    void showAboutBox() override { ++aboutBoxes; }
-    void showMessage(const std::string &text) override { messages.push_back(text); }
+    void setWindowIcons() override { calls.push_back("icons"); }
+    void showAboutBox() override { calls.push_back("about box"); }
+    void showMessage(const std::string &text) override { calls.push_back("message " + text); }
 
     std::map<int, std::string> fields;
     bool checkBox = false;
     Selection selection = unselected;
-    bool focusParked = false;
     std::deque<std::uint32_t> clock;
-    int waitCursor = 0;
-    std::vector<std::string> events;
-    std::string clipboard = "(before)";
-    std::vector<std::string> opened;
+    std::string clipboard;
     std::set<std::string> files;
     // "Tallaro のﾊﾞｰｼﾞｮﾝ情報(&A)..."
     std::string aboutEntry = "Tallaro \x82\xcc\xca\xde\xb0\xbc\xde\xae\xdd\x8f\xee\x95\xf1(&A)...";
-    std::vector<std::pair<unsigned, std::string>> menu;
-    int iconsSet = 0, aboutBoxes = 0;
-    std::vector<std::string> messages;
+    std::vector<std::string> calls;
+};
+
+// The dialog on that window.
+class DialogTest : public ::testing::Test {
+protected:
+    using Command = void (CalcDialog::*)();
+
+    // Types the operands and presses a button; the clock reads t0 and then t1.
+    void press(Command command, const std::string &a, const std::string &b, std::uint32_t t0 = 0,
+               std::uint32_t t1 = 0) {
+        window.fields[ids::operandA] = a;
+        window.fields[ids::operandB] = b;
+        window.clock = {t0, t1};
+        (dialog.*command)();
+    }
+
+    FakePlatform window;
+    CalcDialog dialog{window};
 };
 
 } // namespace tallaro

@@ -1,5 +1,4 @@
 #include "CalcApp.h"
-#include "CalcDialog.h"
 #include "FakePlatform.h"
 
 #include <gtest/gtest.h>
@@ -12,20 +11,17 @@
 namespace tallaro {
 namespace {
 
-class Dialog : public ::testing::Test {
-protected:
-    FakePlatform window;
-    CalcDialog dialog{window};
-};
+using Dialog = DialogTest;
 
 TEST_F(Dialog, InitialisationAddsTheAboutEntryIconsAndPrecision) {
-    const std::vector<std::pair<unsigned, std::string>> menu = {{0x0010u, window.aboutEntry}};
-    for (int run = 1; run <= 2; ++run) {
+    const std::vector<std::string> withEntry = {"menu 16 " + window.aboutEntry, "icons"};
+    // The second time without the entry's text: no entry.
+    for (const std::vector<std::string> &calls : {withEntry, std::vector<std::string>{"icons"}}) {
+        window.calls.clear();
         window.fields.clear();
         EXPECT_TRUE(dialog.OnInitDialog());
-        EXPECT_EQ(window.menu, menu); // the second time without the entry's text: no entry
-        EXPECT_EQ(window.iconsSet, run);
-        EXPECT_EQ(window.field(ids::precision), "1000");
+        EXPECT_EQ(window.calls, calls);
+        EXPECT_EQ(window.fields[ids::precision], "1000");
         window.aboutEntry.clear();
     }
 }
@@ -33,11 +29,10 @@ TEST_F(Dialog, InitialisationAddsTheAboutEntryIconsAndPrecision) {
 TEST_F(Dialog, OnlyTheAboutCommandIsTheDialogsOwn) {
     const std::pair<unsigned, bool> cases[] = {
         {0x0010, true}, {0x001F, true}, {0x0020, false}, {0xF060, false}, {0x0000, false}};
-    int aboutBoxes = 0;
     for (const auto &[id, handled] : cases) {
+        window.calls.clear();
         EXPECT_EQ(dialog.OnSysCommand(id), handled) << std::hex << id;
-        aboutBoxes += handled ? 1 : 0;
-        EXPECT_EQ(window.aboutBoxes, aboutBoxes) << std::hex << id;
+        EXPECT_EQ(window.calls, std::vector<std::string>(handled ? 1 : 0, "about box")) << id;
     }
 }
 
@@ -70,10 +65,10 @@ TEST_F(Dialog, HelpFileFromTheFirstFolderThatHasIt) {
     };
     for (const auto &[files, opened] : cases) {
         window.files = files;
-        window.opened.clear();
+        window.calls.clear();
         dialog.OnHelpBitmap();
         CalcApp(window).WinHelp(0, ids::help);
-        EXPECT_EQ(window.opened, std::vector<std::string>(2, opened));
+        EXPECT_EQ(window.calls, std::vector<std::string>(2, "open " + opened));
     }
 }
 

@@ -33,7 +33,9 @@ void operator delete[](void *p, std::size_t) noexcept { std::free(p); }
 namespace tallaro {
 namespace {
 
-TEST(OutOfMemory, TheCommandEndsWithAMessageAndTheDialogGoesOn) {
+using OutOfMemory = DialogTest;
+
+TEST_F(OutOfMemory, TheCommandEndsWithAMessageAndTheDialogGoesOn) {
     // "メモリが不足しています。" in CP932.
     const std::string message = "\x83\x81\x83\x82\x83\x8a\x82\xaa\x95\x73\x91\xab\x82\xb5\x82\xc4"
                                 "\x82\xa2\x82\xdc\x82\xb7\x81\x42";
@@ -48,30 +50,28 @@ TEST(OutOfMemory, TheCommandEndsWithAMessageAndTheDialogGoesOn) {
         // Texts this short live inside their string objects; only the layout allocates.
         {"layout", "1.5", "1", 100},
     };
+    // Both commands end the wait cursor before the user reads why nothing happened.
+    const std::vector<std::string> calls = {"wait on", "wait off", "message " + message,
+                                            "wait on", "wait off", "message " + message};
+    window.checkBox = true;
+    window.calls.reserve(2 * calls.size());
     for (const Case &c : cases) {
-        FakePlatform window;
-        CalcDialog dialog(window);
-        window.type(ids::operandA, c.a);
-        window.type(ids::operandB, c.b);
-        window.type(ids::answer, "earlier answer");
-        window.checkBox = true;
-        window.events.reserve(64);
-        window.messages.reserve(4);
-        window.scriptClock({0, 0, 0, 0, 0, 0});
+        window.calls.clear();
+        window.fields = {{ids::operandA, c.a}, {ids::operandB, c.b}, {ids::answer, "earlier"}};
         failFrom = c.failFrom;
         dialog.OnDivide(); // a division cut short must not leave the box's state behind
         dialog.OnAdd();
         failFrom = 0;
-        EXPECT_EQ(window.messages, std::vector<std::string>(2, message)) << c.where;
-        EXPECT_EQ(window.waitCursor, 0) << c.where;
+        EXPECT_EQ(window.calls, calls) << c.where;
         EXPECT_EQ(dialog.m_findRepetend, 0) << c.where;
-        EXPECT_EQ(window.field(ids::operandA), c.a) << c.where;
-        EXPECT_EQ(window.field(ids::operandB), c.b) << c.where;
-        EXPECT_EQ(window.field(ids::answer), "earlier answer") << c.where;
+        EXPECT_EQ(window.fields[ids::operandA], c.a) << c.where;
+        EXPECT_EQ(window.fields[ids::operandB], c.b) << c.where;
+        EXPECT_EQ(window.fields[ids::answer], "earlier") << c.where;
 
+        window.calls.clear();
         dialog.OnAdd();
-        EXPECT_EQ(window.messages.size(), 2u) << c.where;
-        EXPECT_NE(window.field(ids::answer), "earlier answer") << c.where;
+        EXPECT_EQ(window.calls, std::vector<std::string>({"wait on", "wait off"})) << c.where;
+        EXPECT_NE(window.fields[ids::answer], "earlier") << c.where;
     }
 }
 
