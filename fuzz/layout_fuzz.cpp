@@ -6,10 +6,8 @@
 
 #include <fuzzer/FuzzedDataProvider.h>
 
-#include <algorithm>
 #include <cstdlib>
 #include <string>
-#include <string_view>
 
 namespace {
 
@@ -54,16 +52,12 @@ void checkMarks(const Number &n, const tallaro::LaidOutAnswer &laid, int head, i
     if (laid.selEnd > size)
         check(laid.selEnd == size + 2 && tail == static_cast<int>(n.fraction.size()) &&
               tail % 50 == 0);
-    std::string marked;
-    const std::string_view covered = std::string_view(laid.text).substr(
-        static_cast<std::size_t>(laid.selStart),
-        static_cast<std::size_t>(std::min(laid.selEnd, size) - laid.selStart));
-    for (char c : covered)
-        if (c >= '0' && c <= '9')
-            marked += c;
-    check(!covered.empty() && covered.front() >= '0' && covered.front() <= '9');
-    check(marked == n.fraction.substr(static_cast<std::size_t>(head - 1),
-                                      static_cast<std::size_t>(tail - head + 1)));
+    check(laid.selStart < size);
+    const char first = laid.text[static_cast<std::size_t>(laid.selStart)];
+    check(first >= '0' && first <= '9');
+    check(tallaro::test::selectedDigits(laid.text, laid.selStart, laid.selEnd) ==
+          n.fraction.substr(static_cast<std::size_t>(head - 1),
+                            static_cast<std::size_t>(tail - head + 1)));
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -46,6 +47,18 @@ inline std::optional<LayoutReading> readLayout(std::string_view text) {
         }
     }
     return reading;
+}
+
+// The digits that offsets [start, end) of a laid-out answer take in, as a selection of them
+// shows them: an end past the text stops at its end.
+inline std::string selectedDigits(std::string_view text, int start, int end) {
+    const auto from = std::min(text.size(), static_cast<std::size_t>(start));
+    const auto to = std::clamp(static_cast<std::size_t>(end), from, text.size());
+    std::string digits;
+    for (const char c : text.substr(from, to - from))
+        if (c >= '0' && c <= '9')
+            digits += c;
+    return digits;
 }
 
 } // namespace tallaro::test

@@ -1,5 +1,6 @@
 // Whatever the engine answers, its layout read back (prefixes, separators and line ends taken
-// out) gives the answer again, with exactly one "-" when it is negative.
+// out) gives the answer again, with exactly one "-" when it is negative, and the repetend's
+// marking covers its digits and no others.
 #include "AnswerLayout.h"
 #include "DecimalEngine.h"
 #include "LayoutReading.h"
@@ -12,7 +13,7 @@
 namespace tallaro {
 namespace {
 
-TEST(LayoutReadBack, EngineAnswersReadBackWithTheirSign) {
+TEST(LayoutReadBack, EngineAnswersReadBackWithTheirSignAndRepetend) {
     struct Kind {
         const char *op;
         std::size_t maxInteger, maxFraction;
@@ -44,6 +45,13 @@ TEST(LayoutReadBack, EngineAnswersReadBackWithTheirSign) {
                 digits.pop_back();
             EXPECT_EQ(reading->digits, digits) << answer;
             EXPECT_EQ(reading->signs, negative ? 1 : 0) << answer;
+            if (laid.marksRepetend) {
+                const auto head = static_cast<std::size_t>(engine.m_repetendHead);
+                const auto places = static_cast<std::size_t>(engine.m_repetendTail) + 1 - head;
+                EXPECT_EQ(test::selectedDigits(laid.text, laid.selStart, laid.selEnd),
+                          answer.substr(answer.find('.') + head, places))
+                    << answer;
+            }
         }
 }
 
