@@ -7,7 +7,7 @@
 #include <QMenu>
 #include <QTimer>
 
-#include <algorithm>
+#include <functional>
 
 namespace tallaro::qt {
 namespace {
@@ -49,14 +49,29 @@ TEST_F(MenuTest, AboutEntryAfterASeparatorOpensTheAboutBox) {
     EXPECT_TRUE(window.isVisible());
 }
 
-TEST_F(MenuTest, CloseEntryEndsTheDialog) {
-    const QList<QAction *> actions = window.systemMenu().menu().actions();
-    const auto close = std::find_if(actions.begin(), actions.end(), [](const QAction *action) {
-        return action->data().toUInt() == SystemMenu::close;
-    });
-    ASSERT_NE(close, actions.end());
-    (*close)->trigger();
-    EXPECT_FALSE(window.isVisible());
+// Alt+F4 and the menu's Close entry each end the dialog's modal run.
+TEST(WindowRun, AltF4AndTheCloseEntryEndTheModalRun) {
+    const std::function<void(CalcWindow &)> closers[] = {
+        [](CalcWindow &window) { QTest::keyClick(&window, Qt::Key_F4, Qt::AltModifier); },
+        [](CalcWindow &window) {
+            for (QAction *action : window.systemMenu().menu().actions())
+                if (action->data().toUInt() == SystemMenu::close)
+                    action->trigger();
+        },
+    };
+    for (const auto &close : closers) {
+        CalcWindow window;
+        QtPlatform platform(window);
+        CalcDialog model(platform);
+        bool closed = false;
+        QTimer::singleShot(0, &window, [&] {
+            close(window);
+            closed = !window.isVisible();
+            window.close(); // a run that the closer left open ends all the same
+        });
+        window.runModal(model);
+        EXPECT_TRUE(closed);
+    }
 }
 
 } // namespace
