@@ -45,19 +45,11 @@ protected:
         QWidget *focus = QApplication::focusWidget();
         QTest::keyClick(focus ? focus : &window, key, modifiers);
     }
-    // Empties an operand field, clicks into it and types, one key event per character; a
-    // character beyond ASCII comes as the text of a key the keyboard has no name for, as from
-    // an input method.
+    // Empties an operand field, clicks into it and types ASCII keys, one event per character.
     void type(int id, const QString &keys) {
         edit(id)->clear();
         click(id);
-        for (QChar c : keys) {
-            if (c.unicode() < 0x80)
-                QTest::keyClick(QApplication::focusWidget(), c.toLatin1());
-            else
-                QTest::sendKeyEvent(QTest::Click, QApplication::focusWidget(), Qt::Key_unknown,
-                                    QString(c), Qt::NoModifier);
-        }
+        QTest::keyClicks(QApplication::focusWidget(), keys);
     }
     // Types both operands and presses an operation button.
     void run(const QString &a, int button, const QString &b) {

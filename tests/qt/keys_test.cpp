@@ -52,18 +52,17 @@ TEST_F(KeysTest, OutputFieldsHandTheFocusOnAndOnlyTabAndF1Act) {
 }
 
 TEST_F(KeysTest, CountersCountTheBytesOfTheOperand) {
-    // Full-width digits take two bytes each, half-width kana one, a character without a CP932
-    // form one "?".
+    type(ids::operandA, "-1,234.5");
+    EXPECT_EQ(text(ids::lengthA), "8");
+    // Pasted: full-width digits take two bytes each, half-width kana one, a character without
+    // a CP932 form one "?", and a line break reaches the dialog as "\r\n".
     const std::pair<const char *, const char *> cases[] = {
-        {"-1,234.5", "8"}, {"１２", "4"}, {"ｷﾔ", "2"}, {"7€", "2"}};
-    for (const auto &[keys, count] : cases) {
-        type(ids::operandB, QString::fromUtf8(keys));
-        EXPECT_EQ(text(ids::lengthB), count) << keys;
+        {"１２", "4"}, {"ｷﾔ", "2"}, {"7€", "2"}, {"12\n34", "6"}};
+    for (const auto &[pasted, count] : cases) {
+        edit(ids::operandB)->setPlainText(QString::fromUtf8(pasted));
+        EXPECT_EQ(text(ids::lengthB), count) << pasted;
     }
-    EXPECT_EQ(text(ids::lengthA), "0");
-    // A pasted line break reaches the dialog as "\r\n".
-    edit(ids::operandA)->setPlainText("12\n34");
-    EXPECT_EQ(text(ids::lengthA), "6");
+    EXPECT_EQ(text(ids::lengthA), "8");
 }
 
 } // namespace
