@@ -21,14 +21,11 @@ namespace tallaro {
 
 class FakePlatform : public Platform {
 public:
-    using Selection = std::pair<int, int>;
-    static constexpr Selection unselected{-1, -1};
-
     std::string fieldText(int id) override { return fields[id]; }
     void setFieldText(int id, const std::string &text) override {
         fields[id] = text;
         if (id == ids::answer) // a new text drops the selection, as the answer field does
-            selection = unselected;
+            selection = {-1, -1};
     }
     bool isChecked(int id) override { return id == ids::findRepetend && checkBox; }
     void selectAnswer(int start, int end) override { selection = {start, end}; }
@@ -61,7 +58,7 @@ public:
 
     std::map<int, std::string> fields;
     bool checkBox = false;
-    Selection selection = unselected;
+    std::pair<int, int> selection{-1, -1}; // none
     std::deque<std::uint32_t> clock;
     std::string clipboard;
     std::set<std::string> files;

@@ -104,7 +104,7 @@ TEST_F(Commands, RoadOfOneSeventhWithTheBoxTicked) {
     EXPECT_EQ(window.fields[ids::elapsedTime], "0.002" + seconds);
     EXPECT_EQ(window.fields[ids::repetendHead], "1");
     EXPECT_EQ(window.fields[ids::repetendTail], "6");
-    EXPECT_EQ(window.selection, FakePlatform::Selection(68, 75));
+    EXPECT_EQ(window.selection, std::pair(68, 75));
     EXPECT_EQ(marked(), "14285 7");
     EXPECT_EQ(dialog.m_findRepetend, 0);
     EXPECT_EQ(copied(), quotient);
