@@ -1,5 +1,6 @@
 #include "AnswerLayout.h"
 #include "FakePlatform.h"
+#include "PrecisionField.h"
 
 #include <gtest/gtest.h>
 
@@ -14,11 +15,6 @@ const std::string seconds = "\x95\x62", underOneMillisecond = "0.001\x95\x62\x88
 
 class Commands : public DialogTest {
 protected:
-    void divide(const char *a, const char *b, const char *precision, bool ticked = false) {
-        window.fields[ids::precision] = precision;
-        window.checkBox = ticked;
-        press(&CalcDialog::OnDivide, a, b);
-    }
     std::string copied() {
         dialog.OnCopyAnswer();
         return window.clipboard;
@@ -54,7 +50,8 @@ TEST_F(Commands, ElapsedTimeInSeconds) {
         }
     }
     // Cut like the last quotient.
-    divide("1", "3", "1");
+    window.fields[ids::precision] = "1";
+    press(&CalcDialog::OnDivide, "1", "3");
     press(&CalcDialog::OnAdd, "1", "2", 0, 1234);
     EXPECT_EQ(window.fields[ids::elapsedTime], "1.2" + seconds);
 }
@@ -110,16 +107,15 @@ TEST_F(Commands, RoadOfOneSeventhWithTheBoxTicked) {
     EXPECT_EQ(copied(), quotient);
 }
 
-TEST_F(Commands, PrecisionFieldReadAsItsLeadingInteger) {
+// The precision field that a division reads.
+TEST(PrecisionField, ReadAsItsLeadingInteger) {
     const std::pair<const char *, int> cases[] = {
         {"1000abc", 1000}, {" 25", 25}, {"", 0}, {"\t+7", 7}, {"-5", -5}, {"- 5", 0},
         {"99999999999", INT_MAX},       {"-99999999999", INT_MIN},
         {"\x82\x50", 0}, // a full-width "１"
     };
-    for (const auto &[typed, digits] : cases) {
-        divide("1", "4", typed);
-        EXPECT_EQ(dialog.m_fractionDigits, digits) << '"' << typed << '"';
-    }
+    for (const auto &[typed, digits] : cases)
+        EXPECT_EQ(leadingInteger(typed), digits) << '"' << typed << '"';
 }
 
 } // namespace
