@@ -1,4 +1,4 @@
-// The window menu and the About box.
+// The window menu, the About box and the ways to close the window.
 #include "WindowFixture.h"
 
 #include "TemplateDialog.h"
