@@ -75,8 +75,8 @@ TEST(FastDivide, RandomOperandsAgreeWithTheDigitLoop) {
             if (n + 10 >= r && m != n + 1)
                 continue; // the digit loop takes long here; one dividend length is enough
             for (const test::DigitKind kind : kinds) {
-                const std::string b = "9" + random.digits(kind, n - 1);
-                const std::string a = "1" + random.digits(kind, m - 1);
+                const std::string b = "9" + random.digits(n - 1, kind);
+                const std::string a = "1" + random.digits(m - 1, kind);
                 const auto zeroPlaces = static_cast<int>(n > m ? n - m : 0);
                 for (const int p : {0, 1, 2, 7, zeroPlaces, zeroPlaces + 1, 61, 150})
                     for (const bool detect : {false, true})

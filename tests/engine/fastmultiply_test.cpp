@@ -88,8 +88,8 @@ TEST(FastMultiply, EveryMethodAgreesWithGmpAcrossTheThresholds) {
     for (std::size_t a : lengths) {
         // Balanced, lopsided and tiny second operands.
         for (std::size_t b : {a, a / 3 + 1, 2 * a + 5, std::size_t{7}}) {
-            const std::string x = random.digits(kDigitKinds[(a + b) % 5], a);
-            const std::string y = random.digits(kDigitKinds[(a + 2 * b) % 5], b);
+            const std::string x = random.digits(a, kDigitKinds[(a + b) % 5]);
+            const std::string y = random.digits(b, kDigitKinds[(a + 2 * b) % 5]);
             const std::string expected = expectedDigits(x, y);
             for (const Method &m : kMethods) {
                 ASSERT_EQ(limbProduct(m.multiply, x, y), expected)
@@ -139,7 +139,7 @@ TEST(MultiplyDigits, LimbPathMatchesTheDigitLoopAcrossEveryThreshold) {
         {karatsuba, 3 * karatsuba, Random}, {ntt, ntt + 1, AllNines},
     };
     for (const Shape &s : shapes) {
-        const std::string x = random.digits(s.kind, s.a), y = random.digits(Edgy, s.b);
+        const std::string x = random.digits(s.a, s.kind), y = random.digits(s.b, Edgy);
         ASSERT_EQ(viaMultiplyDigits(x, y), accumulated(x, y)) << s.a << 'x' << s.b;
     }
 }
@@ -154,7 +154,7 @@ TEST(MultiplyDigits, LongOperandsMatchGmp) {
         {nines, nines}, // the largest coefficients the transform's primes must hold
         {digits, digits}, // a square shares its transforms
         {random.digits(100000), random.digits(100000)},
-        {random.digits(150000, true), random.digits(20000, true)},
+        {random.digits(150000, DigitKind::Edgy), random.digits(20000, DigitKind::Edgy)},
     };
     for (const Case &c : cases)
         ASSERT_EQ(viaMultiplyDigits(c.x, c.y), expectedDigits(c.x, c.y)) << c.x.size();

@@ -1,5 +1,7 @@
 #include "RandomOperands.h"
 
+#include <algorithm>
+
 namespace tallaro::test {
 
 std::size_t RandomOperands::length(std::size_t low, std::size_t high) {
@@ -10,12 +12,17 @@ bool RandomOperands::chance(int percent) {
     return std::uniform_int_distribution<int>(0, 99)(m_rng) < percent;
 }
 
-std::string RandomOperands::digits(std::size_t n, bool edgy) {
-    std::string text;
-    text.reserve(n);
+std::string RandomOperands::digits(std::size_t n, DigitKind kind) {
+    if (n == 0 || kind == DigitKind::AllNines)
+        return std::string(n, '9');
+    if (kind == DigitKind::PowerOfTen)
+        return "1" + std::string(n - 1, '0');
+    std::string text(kind == DigitKind::ZeroRuns ? n : 0, '0');
+    for (std::size_t i = n / 3; i < text.size(); i += 1 + length(0, 40))
+        text[i] = static_cast<char>('1' + length(0, 8));
     std::uniform_int_distribution<int> digit(0, 9);
     while (text.size() < n) {
-        if (edgy && chance(70)) {
+        if (kind == DigitKind::Edgy && chance(70)) {
             const char run = chance(50) ? '9' : '0';
             text.append(std::min(n - text.size(), length(1, 12)), run);
         } else {
@@ -25,25 +32,12 @@ std::string RandomOperands::digits(std::size_t n, bool edgy) {
     return text;
 }
 
-std::string RandomOperands::digits(DigitKind kind, std::size_t n) {
-    if (n == 0 || kind == DigitKind::Random || kind == DigitKind::Edgy)
-        return digits(n, kind == DigitKind::Edgy);
-    if (kind == DigitKind::AllNines)
-        return std::string(n, '9');
-    if (kind == DigitKind::PowerOfTen)
-        return "1" + std::string(n - 1, '0');
-    std::string text(n, '0'); // zeros at both ends, too
-    for (std::size_t i = n / 3; i < n; i += 1 + length(0, 40))
-        text[i] = static_cast<char>('1' + length(0, 8));
-    return text;
-}
-
 std::string RandomOperands::number(std::size_t maxInteger, std::size_t maxFraction, bool edgy) {
     std::string text = chance(40) ? "-" : "";
-    text += digits(length(0, maxInteger), edgy);
+    text += digits(length(0, maxInteger), edgy ? DigitKind::Edgy : DigitKind::Random);
     if (maxFraction > 0 && chance(60)) {
         text += '.';
-        text += digits(length(0, maxFraction), edgy);
+        text += digits(length(0, maxFraction), edgy ? DigitKind::Edgy : DigitKind::Random);
     }
     return text;
 }

@@ -6,7 +6,9 @@
 
 namespace tallaro::test {
 
-// Digit texts whose carries, borrows and zero limbs trouble limb arithmetic most.
+// Digit texts whose carries, borrows and zero limbs trouble limb arithmetic most: Edgy is
+// mostly runs of "9" and "0", where carries and borrows run far; ZeroRuns has whole limbs of
+// zeros between its non-zero digits, and zeros at both ends.
 enum class DigitKind { Random, Edgy, AllNines, PowerOfTen, ZeroRuns };
 inline constexpr DigitKind kDigitKinds[] = {DigitKind::Random, DigitKind::Edgy, DigitKind::AllNines,
                                             DigitKind::PowerOfTen, DigitKind::ZeroRuns};
@@ -18,10 +20,8 @@ public:
 
     // Uniform in [low, high].
     std::size_t length(std::size_t low, std::size_t high);
-    // n digits; with `edgy`, mostly runs of "9" and "0", where carries and borrows run far.
-    std::string digits(std::size_t n, bool edgy = false);
-    // n digits of a kind; ZeroRuns has whole limbs of zeros between its non-zero digits.
-    std::string digits(DigitKind kind, std::size_t n);
+    // n digits of a kind.
+    std::string digits(std::size_t n, DigitKind kind = DigitKind::Random);
     // A plain number: maybe "-", an integer part of up to maxInteger digits (leading zeros
     // possible, possibly empty), maybe a "." and up to maxFraction digits.
     std::string number(std::size_t maxInteger, std::size_t maxFraction, bool edgy = false);
