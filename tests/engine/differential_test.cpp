@@ -1,7 +1,6 @@
 // Every operator against GMP on random operands: one engine throughout, as the window's, so
 // that nothing of one answer (precision, repetend search, division method) leaks into the next.
 #include "DecimalEngine.h"
-#include "DivisionModel.h"
 #include "GmpOracle.h"
 #include "RandomOperands.h"
 

@@ -1,6 +1,6 @@
 #include "DecimalEngine.h"
 #include "DivideThresholds.h"
-#include "DivisionModel.h"
+#include "GmpOracle.h"
 #include "LimbNumber.h"
 #include "RandomOperands.h"
 

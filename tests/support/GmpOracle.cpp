@@ -3,6 +3,7 @@
 #include <gmpxx.h>
 
 #include <algorithm>
+#include <map>
 
 namespace tallaro::test {
 
@@ -46,6 +47,36 @@ std::string format(const mpz_class &value, std::size_t fraction) {
     return value < 0 ? "-" + digits : digits;
 }
 
+int digitsOf(const mpz_class &x) { return x == 0 ? 0 : static_cast<int>(x.get_str().size()); }
+
+// Walks the fraction places with the remainder r left after each of them: fills in the
+// repetend's places and returns how many fraction digits the quotient has, -1 for none.
+int walk(const mpz_class &dividend, const mpz_class &divisor, int p, ExpectedDivision &places) {
+    const int m = digitsOf(dividend), n = digitsOf(divisor);
+    const int preset = std::max(n - m, 0); // places written before the first comparison
+    // The first comparison after those places subtracts once and leaves n digits: the
+    // step ends without a digit, and the stop rule sees the last of those places.
+    const mpz_class first = dividend * powerOfTen(static_cast<std::size_t>(preset)) - divisor;
+    const bool firstStepEmpty = preset > 0 && first >= 0 && digitsOf(first) >= n;
+    std::map<mpz_class, int> seen; // remainder -> the place after which it was left
+    mpz_class r = dividend % divisor;
+    int t = 0;
+    for (; r != 0; ++t) {
+        if (places.head == 0 && t >= preset && seen.count(r) == 1) {
+            places.head = seen[r] + 1;
+            places.tail = t;
+        } else if (places.head == 0 && (t < preset || t < 100)) {
+            seen.emplace(r, t);
+        }
+        const bool stepEnds =
+            t >= preset ? digitsOf(r) >= n - 1 : t == preset - 1 && firstStepEmpty;
+        if (stepEnds && t >= p)
+            return t;
+        r = r * 10 % divisor;
+    }
+    return t == 0 ? -1 : t; // exact: ends where the remainder became zero, whole at once
+}
+
 } // namespace
 
 std::string exactSum(const std::string &a, char op, const std::string &b) {
@@ -85,6 +116,22 @@ std::string remainderAfterPlace(const std::string &a, const std::string &b, std:
     const mpz_class dividend = abs(x.value) * powerOfTen(y.fraction + place);
     const mpz_class divisor = abs(y.value) * powerOfTen(x.fraction);
     return mpz_class(dividend % divisor).get_str();
+}
+
+ExpectedDivision expectedDivision(const std::string &a, const std::string &b, int p) {
+    const Scaled x = parse(a), y = parse(b);
+    const std::size_t k = std::max(x.fraction, y.fraction);
+    const mpz_class dividend = abs(rescaled(x, k)), divisor = abs(rescaled(y, k));
+    ExpectedDivision expected;
+    const int fractionDigits = walk(dividend, divisor, std::max(p, 0), expected);
+    // Unsigned, so that a quotient of zero keeps the sign the engine gives it.
+    expected.quotient = truncatedQuotient(dividend.get_str(), divisor.get_str(),
+                                          std::max(fractionDigits, 0));
+    if (fractionDigits == 0)
+        expected.quotient += '.';
+    if ((x.value < 0) != (y.value < 0))
+        expected.quotient.insert(0, "-");
+    return expected;
 }
 
 } // namespace tallaro::test

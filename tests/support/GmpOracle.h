@@ -25,4 +25,20 @@ bool truncatesQuotient(const std::string &a, const std::string &b, const std::st
 // scaled to whole numbers first; equal remainders at two places bound a repetend.
 std::string remainderAfterPlace(const std::string &a, const std::string &b, std::size_t place);
 
+// What the engine's truncated long division must produce, worked out from the remainder of
+// each fraction place and a map of remainders.
+struct ExpectedDivision {
+    std::string quotient; // the answer text, sign included
+    int head = 0;         // first and last fraction place of the repetend, 0 when not found
+    int tail = 0;
+};
+
+// a and b are non-zero; p < 0 is 0. The quotient digits are truncatedQuotient's; how many
+// fraction digits there are, and the repetend places, follow from the remainders: one step
+// of the digit loop ends after fraction place t exactly when the remainder left there has
+// at least n - 1 digits (n the scaled divisor's length), so the quotient stops at the first
+// such place at or beyond p, or where a remainder is zero. The dividend's zero places in
+// front of the first comparison (when it is shorter than the divisor) are a single step.
+ExpectedDivision expectedDivision(const std::string &a, const std::string &b, int p);
+
 } // namespace tallaro::test
