@@ -1,5 +1,8 @@
-// Every operator against GMP on random operands: one engine throughout, as the window's, so
-// that nothing of one answer (precision, repetend search, division method) leaks into the next.
+// Every operator against GMP on random operands: each answer against the exact one, and the
+// identities that hold whatever an expected answer says: (A + B) - B = A, (A * B) / B = A,
+// and a quotient times the divisor plus a remainder below one unit of the quotient's last
+// place gives the dividend. One engine throughout, as the window's, so that nothing of one
+// answer (precision, repetend search, division method) leaks into the next.
 #include "DecimalEngine.h"
 #include "GmpOracle.h"
 #include "RandomOperands.h"
@@ -12,9 +15,9 @@
 namespace tallaro {
 namespace {
 
-constexpr int untouched = -7; // what head and tail hold before each answer
+using Method = DecimalEngine::DivisionMethod;
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+constexpr int untouched = -7; // what head and tail hold before each answer
 
 std::size_t fractionCount(const std::string &text) {
     const std::size_t point = text.find('.');
@@ -24,6 +27,11 @@ std::size_t fractionCount(const std::string &text) {
 bool isZero(const std::string &text) { return text.find_first_not_of("-0.") == std::string::npos; }
 
 bool isNegative(const std::string &text) { return text.find('-') != std::string::npos; }
+
+// Equal in value to a plain number (a negative zero counts as zero).
+bool sameValue(const std::string &answer, const std::string &plain) {
+    return !answer.empty() && isZero(test::exactSum(answer, '-', plain));
+}
 
 // GMP writes every zero as "0" or "0.00"; the engine keeps A's sign on a zero sum with
 // fraction digits.
@@ -36,7 +44,8 @@ std::string expectedSum(const std::string &a, char op, const std::string &b) {
 // top place of the digit product. An operand without a digit is refused.
 std::string expectedProduct(const std::string &a, const std::string &b) {
     const auto digits = [](const std::string &text) {
-        return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), isDigit));
+        return static_cast<std::size_t>(
+            std::count_if(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }));
     };
     if (digits(a) == 0 || digits(b) == 0)
         return "";
@@ -58,9 +67,23 @@ bool expectQuotient(const DecimalEngine &engine, const std::string &a, const std
         expected = test::expectedDivision(a, b, engine.m_fractionDigits);
     const bool found = engine.m_findRepetend == 1 && expected.head != 0;
     EXPECT_EQ(answer, expected.quotient) << where;
+    EXPECT_TRUE(answer.empty() || test::truncatesQuotient(a, b, answer)) << where;
     EXPECT_EQ(engine.m_repetendHead, found ? expected.head : untouched) << where;
     EXPECT_EQ(engine.m_repetendTail, found ? expected.tail : untouched) << where;
     return found;
+}
+
+// The answer taken back by the inverse operator must give A again: A's own places are
+// enough for a quotient, which ends early when it is exact, with no repetend to find.
+void expectUndone(DecimalEngine &engine, char op, const std::string &answer,
+                  const std::string &typedB, const std::string &a, std::size_t extraPlaces) {
+    engine.m_fractionDigits = static_cast<int>(fractionCount(a) + extraPlaces);
+    engine.m_divisionMethod = Method::BySize;
+    const char *inverse = op == '+' ? "-" : op == '-' ? "+" : "/";
+    const std::string back = engine.calculate(answer, inverse, typedB);
+    EXPECT_TRUE(sameValue(back, a)) << answer << ' ' << inverse << " \"" << typedB << "\" = "
+                                    << back << ", not " << a;
+    EXPECT_EQ(engine.m_repetendTail, untouched) << answer << " / " << typedB;
 }
 
 struct Operator {
@@ -69,7 +92,7 @@ struct Operator {
     int largeEvery, count;
 };
 
-TEST(Calculate, EveryOperatorAgreesWithGmpOnRandomOperands) {
+TEST(Calculate, EveryOperatorAgreesWithGmpAndIsUndoneByItsInverse) {
     const Operator operators[] = {
         {'+', 30, 3000, 8, 3000}, {'-', 30, 3000, 8, 3000}, {'*', 24, 2400, 400, 4000},
         {'/', 6, 240, 25, 9000},
@@ -84,8 +107,7 @@ TEST(Calculate, EveryOperatorAgreesWithGmpOnRandomOperands) {
             const std::string a = random.number(size, size / 2, i % 3 == 0);
             const std::string b = random.number(size, size / 2, i % 5 == 0);
             const std::string typedA = random.withSeparators(a), typedB = random.withSeparators(b);
-            engine.m_divisionMethod = i % 2 == 0 ? DecimalEngine::DivisionMethod::DigitLoop
-                                                 : DecimalEngine::DivisionMethod::BySize;
+            engine.m_divisionMethod = i % 2 == 0 ? Method::DigitLoop : Method::BySize;
             engine.m_findRepetend = i / 2 % 2;
             engine.m_fractionDigits = static_cast<int>(random.length(0, large ? 400 : 260)) - 2;
             engine.m_repetendHead = engine.m_repetendTail = untouched;
@@ -100,6 +122,8 @@ TEST(Calculate, EveryOperatorAgreesWithGmpOnRandomOperands) {
             } else {
                 EXPECT_EQ(answer, o.op == '*' ? expectedProduct(a, b) : expectedSum(a, o.op, b))
                     << where;
+                if (o.op != '*' || (!isZero(a) && !isZero(b)))
+                    expectUndone(engine, o.op, answer, typedB, a, random.length(0, 3));
             }
         }
     }

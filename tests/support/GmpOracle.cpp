@@ -111,13 +111,6 @@ bool truncatesQuotient(const std::string &a, const std::string &b, const std::st
     return divisor > 0 && remainder >= 0 && remainder < divisor;
 }
 
-std::string remainderAfterPlace(const std::string &a, const std::string &b, std::size_t place) {
-    const Scaled x = parse(a), y = parse(b);
-    const mpz_class dividend = abs(x.value) * powerOfTen(y.fraction + place);
-    const mpz_class divisor = abs(y.value) * powerOfTen(x.fraction);
-    return mpz_class(dividend % divisor).get_str();
-}
-
 ExpectedDivision expectedDivision(const std::string &a, const std::string &b, int p) {
     const Scaled x = parse(a), y = parse(b);
     const std::size_t k = std::max(x.fraction, y.fraction);

@@ -21,10 +21,6 @@ std::string truncatedQuotient(const std::string &a, const std::string &b, int fr
 // |a| - |q|·|b| lies in [0, |b|·10^-places). A zero divisor never holds.
 bool truncatesQuotient(const std::string &a, const std::string &b, const std::string &q);
 
-// The remainder the long division of |a| by |b| leaves after fraction place `place`, both
-// scaled to whole numbers first; equal remainders at two places bound a repetend.
-std::string remainderAfterPlace(const std::string &a, const std::string &b, std::size_t place);
-
 // What the engine's truncated long division must produce, worked out from the remainder of
 // each fraction place and a map of remainders.
 struct ExpectedDivision {
