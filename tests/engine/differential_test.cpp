@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <string>
+#include <tuple>
 
 namespace tallaro {
 namespace {
@@ -128,6 +129,29 @@ TEST(Calculate, EveryOperatorAgreesWithGmpAndIsUndoneByItsInverse) {
         }
     }
     EXPECT_GT(repetends, 1000); // the walk must see both outcomes
+}
+
+// Sizes where the digit loop would take too long to compare against: a hundred thousand
+// places, divisors of thousands of digits with as many zero places in front of the first
+// comparison, the recursive division, and a repetend after a long integer part.
+TEST(Calculate, LongQuotientsAgreeWithGmp) {
+    test::RandomOperands random(11);
+    const std::string tenThousand = "3" + random.digits(9999);
+    const std::tuple<std::string, std::string, int> cases[] = {
+        {"1", "7", 100000},        {"1" + random.digits(12000), tenThousand, 1000},
+        {"1", tenThousand, 10020}, {"1", "5" + std::string(3000, '0') + "1", 3500},
+        {random.digits(800), "97", 3000},
+    };
+    DecimalEngine engine;
+    for (const auto &[a, b, p] : cases) {
+        for (const int detect : {0, 1}) {
+            engine.m_fractionDigits = p;
+            engine.m_findRepetend = detect;
+            engine.m_repetendHead = engine.m_repetendTail = untouched;
+            expectQuotient(engine, a, b, engine.calculate(a, "/", b),
+                           std::to_string(b.size()) + "-digit divisor");
+        }
+    }
 }
 
 } // namespace

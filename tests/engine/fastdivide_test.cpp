@@ -1,6 +1,5 @@
 #include "DecimalEngine.h"
 #include "DivideThresholds.h"
-#include "GmpOracle.h"
 #include "LimbNumber.h"
 #include "RandomOperands.h"
 
@@ -82,36 +81,6 @@ TEST(FastDivide, RandomOperandsAgreeWithTheDigitLoop) {
                     for (const bool detect : {false, true})
                         expectSameAsDigitLoop(a, b, p, detect);
             }
-        }
-    }
-}
-
-// Sizes where the digit loop would take too long to compare against: the answer and the
-// repetend places come from the remainders worked out on GMP integers.
-TEST(FastDivide, LongQuotientsAgreeWithTheRemainderWalk) {
-    test::RandomOperands random(11);
-    struct Case {
-        std::string a, b;
-        int p;
-    };
-    const std::string tenThousand = "3" + random.digits(9999);
-    const Case cases[] = {
-        {"1", "7", 100000},
-        {"1" + random.digits(12000), tenThousand, 1000},
-        {"1", tenThousand, 10020},
-        {"1", "5" + std::string(3000, '0') + "1", 3500},
-        {random.digits(800), "97", 3000},
-    };
-    for (const Case &c : cases) {
-        for (const bool detect : {false, true}) {
-            DecimalEngine engine;
-            engine.m_fractionDigits = c.p;
-            engine.m_findRepetend = detect ? 1 : 0;
-            const std::string answer = engine.divide(c.a, c.b);
-            const test::ExpectedDivision expected = test::expectedDivision(c.a, c.b, c.p);
-            EXPECT_EQ(answer, expected.quotient) << c.b.size() << "-digit divisor to " << c.p;
-            EXPECT_EQ(engine.m_repetendHead, detect ? expected.head : 0);
-            EXPECT_EQ(engine.m_repetendTail, detect ? expected.tail : 0);
         }
     }
 }
