@@ -37,12 +37,12 @@ void expectSameAsDigitLoop(const std::string &a, const std::string &b, int p, bo
         << a << " / " << b << " to " << p << (detect ? ", detecting" : "");
 }
 
-// Every precision from 0 up, with and without detection, on operands that pick out one
-// kind of stop each: exact whole and fraction quotients (one ending near the place 4n
-// where the limb path stops looking for an end), remainders one digit short of the
-// divisor, long runs of zero places, all nines, powers of ten, a dividend shorter than,
-// as long as and longer than the divisor, and repetends starting in and after the
-// preparation's places.
+// Every precision from 0 up (and a negative one, taken as 0), with and without detection, on
+// operands that pick out one kind of stop each: exact whole and fraction quotients (one
+// ending near the place 4n where the limb path stops looking for an end), remainders one
+// digit short of the divisor, long runs of zero places, all nines, powers of ten, a dividend
+// shorter than, as long as and longer than the divisor, and repetends starting in and after
+// the preparation's places.
 TEST(FastDivide, EveryPrecisionAgreesWithTheDigitLoop) {
     const char *const pairs[][2] = {
         {"1", "7"},          {"22", "7"},         {"10", "4"},       {"7", "7"},
@@ -55,25 +55,19 @@ TEST(FastDivide, EveryPrecisionAgreesWithTheDigitLoop) {
         {"40000000", "9999999999999999"},         {"98765432109876543210", "98765432109876543211"},
     };
     for (const auto &pair : pairs)
-        for (int p = 0; p <= 230; ++p)
+        for (int p = -1; p <= 230; ++p)
             for (const bool detect : {false, true})
                 expectSameAsDigitLoop(pair[0], pair[1], p, detect);
 }
 
-// Random operands whose divisors sweep one limb, several, and the recursive division's
-// threshold, with dividends shorter, as long and longer; some made of runs of 9s and 0s or
-// with whole limbs of zeros.
+// Random operands of every kind, with divisors of one limb and several, and dividends
+// shorter, as long and longer.
 TEST(FastDivide, RandomOperandsAgreeWithTheDigitLoop) {
     test::RandomOperands random(4);
-    using enum test::DigitKind;
-    const test::DigitKind kinds[] = {Random, Edgy, ZeroRuns};
-    const std::size_t r = thresholds::kRecursiveDivideMinLimbs * kLimbDigits;
-    const std::size_t divisorDigits[] = {1, 2, 8, 9, 10, 19, 40, r - 10, r + 10};
+    const std::size_t divisorDigits[] = {1, 2, 8, 9, 10, 19, 40};
     for (const std::size_t n : divisorDigits) {
         for (const std::size_t m : {std::size_t{1}, n / 2 + 1, n, n + 1, 2 * n + 3}) {
-            if (n + 10 >= r && m != n + 1)
-                continue; // the digit loop takes long here; one dividend length is enough
-            for (const test::DigitKind kind : kinds) {
+            for (const test::DigitKind kind : test::kDigitKinds) {
                 const std::string b = "9" + random.digits(n - 1, kind);
                 const std::string a = "1" + random.digits(m - 1, kind);
                 const auto zeroPlaces = static_cast<int>(n > m ? n - m : 0);
@@ -82,6 +76,19 @@ TEST(FastDivide, RandomOperandsAgreeWithTheDigitLoop) {
                         expectSameAsDigitLoop(a, b, p, detect);
             }
         }
+    }
+}
+
+// Divisors just short of and past the recursive division's threshold, with a quotient as
+// long, whose halves go down to the recursion's blocks; the digit loop takes a while here,
+// so one precision is enough.
+TEST(FastDivide, RecursiveDivisionAgreesWithTheDigitLoop) {
+    test::RandomOperands random(5);
+    const std::size_t r = thresholds::kRecursiveDivideMinLimbs * kLimbDigits;
+    for (const std::size_t n : {r - 10, r + 10}) {
+        const std::string b = "9" + random.digits(n - 1, test::DigitKind::Edgy);
+        const std::string a = "1" + random.digits(2 * n + 2) + "000000000"; // a zero limb
+        expectSameAsDigitLoop(a, b, 3, n > r);
     }
 }
 
