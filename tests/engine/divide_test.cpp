@@ -8,63 +8,34 @@
 namespace tallaro {
 namespace {
 
-struct Row {
-    const char *a, *b;
-    int fractionDigits;
-    const char *quotient;
-};
-
-void expectQuotients(std::initializer_list<Row> rows) {
-    for (const Row &row : rows) {
-        DecimalEngine engine;
-        engine.m_fractionDigits = row.fractionDigits;
-        EXPECT_EQ(engine.divide(row.a, row.b), row.quotient)
-            << row.a << " / " << row.b << " to " << row.fractionDigits << " digits";
-    }
-}
-
 // Quotients at large are left to the comparison with GMP; these pin the stop rule, signs
 // and scaling by hand. The precision is tested at the end of a step, and one step can write
 // several places; an exact quotient ends at its last digit.
 TEST(Divide, StopRuleSignsAndScaling) {
-    expectQuotients({
+    const std::tuple<const char *, const char *, int, const char *> rows[] = {
         {"1", "7", 20, "0.14285714285714285714"}, {"1", "700", 20, "0.00142857142857142857"},
-        {"1", "8", 1000, "0.125"},     {"105", "5", 1000, "21"},      {"1001", "1", 9, "1001"},
-        {"1000000", "999", 2, "1001.00"}, {"1", "100000", 3, "0.00001"},
-        {"5", "700000", 2, "0.00000"}, {"1", "1001", 3, "0.000"},     {"1001", "1000", 1, "1.00"},
-        {"10", "4", 0, "2."},
-        {"1", "3", 0, "0."},           {"9", "80", 0, "0."},          {"9", "80000", 2, "0.000"},
+        {"1", "8", 1000, "0.125"},        {"105", "5", 1000, "21"},   {"1001", "1", 9, "1001"},
+        {"1000000", "999", 2, "1001.00"}, {"1", "100000", 3, "0.00001"}, {"10", "4", 0, "2."},
+        {"5", "700000", 2, "0.00000"},    {"1", "1001", 3, "0.000"},  {"1001", "1000", 1, "1.00"},
+        {"1", "3", 0, "0."},              {"9", "80", 0, "0."},       {"9", "80000", 2, "0.000"},
         {"1", "30", 0, "0.0"},
         // A negative precision is taken as 0 rather than cutting the integer part short.
-        {"12345", "7", -5, "1763."},   {"1", "8", -1, "0."},          {"105", "5", -9, "21"},
-        {"5.0", "1", 4, "5"},          {"0.5", "0.25", 1000, "2"},    {"1.000", "3", 4, "0.3333"},
-        {".5", "2.", 9, "0.25"},       {"007", "0.07", 9, "100"},     {"-6", "-3", 1000, "2"},
-        {"6", "-3", 1000, "-2"},       {"--6", "3", 1000, "-2"},      {"6-", "-3", 1000, "2"},
-        {"-1", "3", 0, "-0."},         {"-.1", "3", 2, "-0.03"},
-    });
-}
-
-TEST(Divide, ZeroEmptyAndMalformedOperandsGiveTheEmptyText) {
-    expectQuotients({
-        {"0", "5", 9, ""},  {"5", "0.0", 9, ""}, {"", "5", 9, ""},     {"5", "", 9, ""},
-        {"-0", "5", 9, ""}, {".", "5", 9, ""},   {"5", "-.", 9, ""},   {"1.2.3", "1", 9, ""},
-        {"1", "2a", 9, ""}, {"1\t", "2", 9, ""}, {"1", "+2", 9, ""},   {"1", "1 0", 9, ""},
-    });
-}
-
-// The window shows the elapsed milliseconds in seconds, before any A÷B has set a precision.
-TEST(Divide, ElapsedTimeInSeconds) {
-    const char *const rows[][3] = {{"15", "0.015", "0.01"}, {"1000", "1", "1"},
-                                   {"1500", "1.5", "1.5"},  {"5", "0.005", "0.00"},
-                                   {"120000", "120", "120"}};
-    for (const auto &[millis, atStart, toOneDigit] : rows) {
+        {"12345", "7", -5, "1763."},      {"1", "8", -1, "0."},       {"105", "5", -9, "21"},
+        {"5.0", "1", 4, "5"},             {"0.5", "0.25", 1000, "2"}, {"1.000", "3", 4, "0.3333"},
+        {".5", "2.", 9, "0.25"},          {"007", "0.07", 9, "100"},  {"-6", "-3", 1000, "2"},
+        {"6", "-3", 1000, "-2"},          {"--6", "3", 1000, "-2"},   {"6-", "-3", 1000, "2"},
+        {"-1", "3", 0, "-0."},            {"-.1", "3", 2, "-0.03"},
+    };
+    for (const auto &[a, b, fractionDigits, quotient] : rows) {
         DecimalEngine engine;
-        EXPECT_EQ(engine.divide(millis, "1000"), atStart) << millis;
-        engine.m_fractionDigits = 1;
-        EXPECT_EQ(engine.divide(millis, "1000"), toOneDigit) << millis;
+        engine.m_fractionDigits = fractionDigits;
+        EXPECT_EQ(engine.divide(a, b), quotient) << a << " / " << b << " to " << fractionDigits;
     }
 }
 
+// What a division leaves for the window: the scaled operands, the counters and, with
+// detection on, the remainders of the loop's own places; the zero places in front of the
+// first comparison are counted, not written.
 TEST(Divide, WorkingMembersDescribeTheLastDivision) {
     DecimalEngine engine;
     engine.divide("0.5", "0.25");
@@ -80,10 +51,26 @@ TEST(Divide, WorkingMembersDescribeTheLastDivision) {
     EXPECT_EQ(engine.m_divisorLength, 3);
     EXPECT_EQ(engine.m_quotientSteps, 21); // the integer place and 20 fraction places
     EXPECT_EQ(engine.m_fractionPlace, 20);
-    EXPECT_EQ(engine.m_remainderHistory, "*"); // detection off records nothing
+    engine.m_findRepetend = 1;
+    engine.divide("1", "7");
+    EXPECT_EQ(engine.m_remainderHistory, "*1*3*2*6*4*5*");
+    EXPECT_EQ(engine.m_presetRemainders, 0);
+    EXPECT_EQ(engine.m_repetendFound, 1);
+    engine.divide("1", "700");
+    EXPECT_EQ(engine.m_remainderHistory, "*100*300*200*600*400*500*");
+    EXPECT_EQ(engine.m_presetRemainders, 2);
+    // Without detection the next division resets the search but keeps head and tail.
+    engine.m_findRepetend = 0;
+    engine.divide("15", "1000");
+    EXPECT_EQ(engine.m_repetendFound, 0);
+    EXPECT_EQ(engine.m_remainderHistory, "*");
+    EXPECT_EQ(engine.m_repetendHead, 3);
+    EXPECT_EQ(engine.m_repetendTail, 8);
 }
 
-TEST(Divide, RefusedOperandsChangeNoMember) {
+// A zero, empty or malformed operand is refused before any member changes: the window
+// divides on its own for the elapsed time, between the divisions it shows.
+TEST(Divide, RefusedOperandsGiveTheEmptyTextAndChangeNoMember) {
     DecimalEngine engine;
     engine.m_findRepetend = 1;
     engine.divide("1", "7");
@@ -92,10 +79,13 @@ TEST(Divide, RefusedOperandsChangeNoMember) {
                           engine.m_quotientSteps, engine.m_fractionPlace, engine.m_repetendFound);
     };
     const auto before = members();
-    for (const char *bad : {"0", "", "1.2.3", "-", "x"}) {
-        EXPECT_EQ(engine.divide(bad, "3"), "");
-        EXPECT_EQ(engine.divide("3", bad), "");
-    }
+    const char *const refused[][2] = {
+        {"0", "5"},   {"5", "0.0"},   {"", "5"},  {"5", ""},    {"-0", "5"},  {".", "5"},
+        {"-", "3"},   {"5", "-."},    {"x", "3"}, {"1", "2a"},  {"1\t", "2"}, {"1", "+2"},
+        {"1", "1 0"}, {"1.2.3", "1"},
+    };
+    for (const auto &[a, b] : refused)
+        EXPECT_EQ(engine.divide(a, b), "") << '"' << a << "\" / \"" << b << '"';
     EXPECT_EQ(members(), before);
 }
 

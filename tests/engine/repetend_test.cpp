@@ -15,17 +15,12 @@ struct Row {
     int head, tail; // `untouched` where nothing may be found
 };
 
-DecimalEngine detecting(int fractionDigits) {
-    DecimalEngine engine;
-    engine.m_findRepetend = 1;
-    engine.m_fractionDigits = fractionDigits;
-    engine.m_repetendHead = engine.m_repetendTail = untouched;
-    return engine;
-}
-
 void expectPlaces(std::initializer_list<Row> rows) {
     for (const Row &row : rows) {
-        DecimalEngine engine = detecting(row.fractionDigits);
+        DecimalEngine engine;
+        engine.m_findRepetend = 1;
+        engine.m_fractionDigits = row.fractionDigits;
+        engine.m_repetendHead = engine.m_repetendTail = untouched;
         engine.divide(row.a, row.b);
         EXPECT_EQ(engine.m_repetendHead, row.head) << row.a << " / " << row.b;
         EXPECT_EQ(engine.m_repetendTail, row.tail) << row.a << " / " << row.b;
@@ -57,25 +52,6 @@ TEST(Repetend, RecordingLimitAndTheLeadingZeroPlaces) {
         {"1", std::string(30, '9') + zeros120, 200, 121, 150},
         {"1", std::string(150, '9'), 200, 1, 150},
     });
-}
-
-TEST(Repetend, HistoryHoldsTheLoopsEntriesOnly) {
-    DecimalEngine engine = detecting(30);
-    engine.divide("1", "7");
-    EXPECT_EQ(engine.m_remainderHistory, "*1*3*2*6*4*5*");
-    EXPECT_EQ(engine.m_presetRemainders, 0);
-    EXPECT_EQ(engine.m_repetendFound, 1);
-    engine.divide("1", "700");
-    EXPECT_EQ(engine.m_remainderHistory, "*100*300*200*600*400*500*");
-    EXPECT_EQ(engine.m_presetRemainders, 2);
-    EXPECT_EQ(engine.m_repetendHead, 3);
-    // Without detection the next division resets the search but keeps head and tail.
-    engine.m_findRepetend = 0;
-    engine.divide("15", "1000");
-    EXPECT_EQ(engine.m_repetendFound, 0);
-    EXPECT_EQ(engine.m_remainderHistory, "*");
-    EXPECT_EQ(engine.m_repetendHead, 3);
-    EXPECT_EQ(engine.m_repetendTail, 8);
 }
 
 } // namespace
