@@ -58,6 +58,8 @@ int walk(const mpz_class &dividend, const mpz_class &divisor, int p, ExpectedDiv
     // step ends without a digit, and the stop rule sees the last of those places.
     const mpz_class first = dividend * powerOfTen(static_cast<std::size_t>(preset)) - divisor;
     const bool firstStepEmpty = preset > 0 && first >= 0 && digitsOf(first) >= n;
+    // A remainder of n - 1 digits or more ends a step.
+    const mpz_class shortest = n >= 2 ? powerOfTen(static_cast<std::size_t>(n - 2)) : mpz_class(0);
     std::map<mpz_class, int> seen; // remainder -> the place after which it was left
     mpz_class r = dividend % divisor;
     int t = 0;
@@ -68,8 +70,7 @@ int walk(const mpz_class &dividend, const mpz_class &divisor, int p, ExpectedDiv
         } else if (places.head == 0 && (t < preset || t < 100)) {
             seen.emplace(r, t);
         }
-        const bool stepEnds =
-            t >= preset ? digitsOf(r) >= n - 1 : t == preset - 1 && firstStepEmpty;
+        const bool stepEnds = t >= preset ? r >= shortest : t == preset - 1 && firstStepEmpty;
         if (stepEnds && t >= p)
             return t;
         r = r * 10 % divisor;
