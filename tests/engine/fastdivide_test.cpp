@@ -79,16 +79,16 @@ TEST(FastDivide, RandomOperandsAgreeWithTheDigitLoop) {
     }
 }
 
-// Divisors just short of and past the recursive division's threshold, with a quotient as
-// long, whose halves go down to the recursion's blocks; the digit loop takes a while here,
-// so one precision is enough.
+// A divisor just short of the recursive division's threshold, and one past it with a
+// quotient as long, whose halves go down to the recursion's blocks; the digit loop takes a
+// while here, so one precision is enough.
 TEST(FastDivide, RecursiveDivisionAgreesWithTheDigitLoop) {
     test::RandomOperands random(5);
     const std::size_t r = thresholds::kRecursiveDivideMinLimbs * kLimbDigits;
     for (const std::size_t n : {r - 10, r + 10}) {
         const std::string b = "9" + random.digits(n - 1, test::DigitKind::Edgy);
-        const std::string a = "1" + random.digits(2 * n + 2) + "000000000"; // a zero limb
-        expectSameAsDigitLoop(a, b, 3, n > r);
+        const std::string a = "1" + random.digits(n > r ? 2 * n + 2 : n) + "000000000";
+        expectSameAsDigitLoop(a, b, 3, n > r); // the dividend ends in a limb of zeros
     }
 }
 

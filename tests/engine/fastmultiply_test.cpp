@@ -64,8 +64,8 @@ const Method kMethods[] = {
     {"karatsuba", karatsubaMultiply},
     {"ntt", [](std::span<const Limb> x, std::span<const Limb> y,
                std::span<Limb> p) { nttMultiply(x, y, p); }},
-    {"ntt in slices of 64", [](std::span<const Limb> x, std::span<const Limb> y,
-                               std::span<Limb> p) { nttMultiply(x, y, p, 64); }},
+    {"ntt in slices of 128", [](std::span<const Limb> x, std::span<const Limb> y,
+                                std::span<Limb> p) { nttMultiply(x, y, p, 128); }},
 };
 
 // Digit lengths on both sides of every threshold: the digit pairs from which multiplyDigits
