@@ -89,11 +89,12 @@ void divideThreeByTwo(std::span<const Limb> a, std::span<const Limb> b, std::spa
                       std::span<Limb> r);
 
 // Burnikel and Ziegler's 2n / n step: a (2n limbs) below b * base^n, b normalised;
-// q and r get n limbs each. Halves that are odd or short go to long division.
+// q and r get n limbs each. Short halves go to long division; the block length makes every
+// longer one even.
 void divideTwoByOne(std::span<const Limb> a, std::span<const Limb> b, std::span<Limb> q,
                     std::span<Limb> r) {
     const std::size_t n = b.size();
-    if (n % 2 == 1 || n < thresholds::kRecursiveDivideBlockLimbs) {
+    if (n < thresholds::kRecursiveDivideBlockLimbs) {
         Limbs u(a.begin(), a.end());
         longDivide(u, b, q);
         std::copy_n(u.begin(), n, r.begin());
@@ -153,7 +154,9 @@ void divideWindow(std::span<const Limb> window, std::span<const Limb> b, std::sp
 
 // u / v by blocks of v's length rounded up to j * 2^k limbs, so that every half down to
 // the threshold is even; v is shifted up by whole limbs to that length, which leaves the
-// quotient as it is and the remainder shifted by the same limbs.
+// quotient as it is and the remainder shifted by the same limbs. j is at most the threshold,
+// and reaches the recursion only when it equals it, so an even threshold keeps j even.
+static_assert(thresholds::kRecursiveDivideBlockLimbs % 2 == 0);
 void recursiveDivide(Limbs &u, std::span<const Limb> v, Limbs &quotient) {
     std::size_t k = 0;
     while ((v.size() >> k) >= thresholds::kRecursiveDivideBlockLimbs)
