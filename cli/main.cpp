@@ -67,8 +67,9 @@ LineRead readLine(std::istream &in, std::string &a, std::string &op, std::string
 
 // Sizes the operand buffers once when standard input is a file: on a line of millions of
 // digits getline would otherwise double them again and again, copying them and touching
-// fresh pages each time. Reserved but untouched capacity costs no memory. Only a hint: when
-// the memory is not there, the lines are read as usual.
+// fresh pages each time. The file's size also leaves room for the alignment that lengthens
+// an operand to the other's digit positions. Reserved but untouched capacity costs no
+// memory. Only a hint: when the memory is not there, the lines are read as usual.
 void reserveForInput(std::string &a, std::string &b) {
     struct stat input {};
     if (fstat(0, &input) != 0 || !S_ISREG(input.st_mode))
