@@ -73,7 +73,7 @@ std::string DecimalEngine::addDigits(std::string_view x, std::string_view y) {
     const std::size_t n = x.size();
     const std::size_t top = carriesOut(x, y) ? 1 : 0;
     std::string result = resultBuffer(n + top, '1'); // a carry out is a "1" in front
-    char *const sum = result.data() + top; // the n places below it
+    char *const sum = result.data() + top;           // the n places below it
     unsigned carry = 0;
     std::size_t i = n;
     if constexpr (kWordAtATime) {
