@@ -10,9 +10,9 @@
 #include "FastDivide.h"
 
 #include "DecimalEngine.h"
-#include "DivideThresholds.h"
 #include "LimbDivide.h"
 #include "RepetendScan.h"
+#include "Thresholds.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -1,7 +1,7 @@
 #include "LimbDivide.h"
 
-#include "DivideThresholds.h"
 #include "LimbMultiply.h"
+#include "Thresholds.h"
 
 #include <algorithm>
 #include <array>

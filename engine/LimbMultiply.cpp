@@ -1,7 +1,7 @@
 #include "LimbMultiply.h"
 
-#include "MultiplyThresholds.h"
 #include "Ntt.h"
+#include "Thresholds.h"
 
 #include <algorithm>
 #include <cstdint>

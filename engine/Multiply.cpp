@@ -2,8 +2,8 @@
 // accumulator m_product; the point is placed afterwards by counting fraction digits.
 #include "DecimalEngine.h"
 #include "LimbMultiply.h"
-#include "MultiplyThresholds.h"
 #include "NumberText.h"
+#include "Thresholds.h"
 
 #include <algorithm>
 #include <climits>

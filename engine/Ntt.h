@@ -1,7 +1,7 @@
 #pragma once
 
 #include "LimbNumber.h"
-#include "MultiplyThresholds.h"
+#include "Thresholds.h"
 
 #include <span>
 

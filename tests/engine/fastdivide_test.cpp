@@ -1,7 +1,7 @@
 #include "DecimalEngine.h"
-#include "DivideThresholds.h"
 #include "LimbNumber.h"
 #include "RandomOperands.h"
+#include "Thresholds.h"
 
 #include <gtest/gtest.h>
 

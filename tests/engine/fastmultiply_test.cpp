@@ -2,9 +2,9 @@
 #include "GmpOracle.h"
 #include "LimbMultiply.h"
 #include "LimbNumber.h"
-#include "MultiplyThresholds.h"
 #include "Ntt.h"
 #include "RandomOperands.h"
+#include "Thresholds.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "DivideThresholds.h"
 #include "GmpOracle.h"
 #include "LimbDivide.h"
 #include "RandomOperands.h"
+#include "Thresholds.h"
 
 #include <gtest/gtest.h>
 

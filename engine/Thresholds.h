@@ -3,10 +3,12 @@
 #include <cstddef>
 #include <cstdint>
 
-// Every size at which multiplication changes method, in one place. The values were found
-// with bench/fastmultiply_bench on the development machine; they only move speed, never
-// a digit of an answer.
+// Every size at which the engine changes method, in one place. The values were found with
+// bench/fastmultiply_bench and bench/fastdivide_bench on the development machine; they only
+// move speed, never a digit of an answer or a place of a repetend.
 namespace tallaro::thresholds {
+
+// Multiplication.
 
 // From this many digit pairs (lenX x lenY) on, the texts are packed into limbs; below it
 // the digit-by-digit accumulator is used as it stands. The digit loop costs about 9 ns a
@@ -24,7 +26,22 @@ inline constexpr std::size_t kNttMinLimbs = 400;
 
 // The longest cyclic convolution the transform's three primes allow (2^24 points, the
 // largest power of two dividing 754974721 - 1). Longer products are assembled from
-// slices of half this length.
+// slices of half this length. A limit of correctness, not of speed.
 inline constexpr std::size_t kNttMaxLength = std::size_t{1} << 24;
+
+// Division.
+
+// Quotient places times divisor digits below which the digit loop itself is the fastest
+// way to a quotient: packing the texts into limbs costs more than the loop saves.
+inline constexpr std::uint64_t kLimbDivideMinDigitPairs = 24;
+
+// Divisor and quotient length, in limbs, from which Burnikel and Ziegler's recursive
+// division (whose products go through the fast multiplication) beats Knuth's long
+// division on limbs.
+inline constexpr std::size_t kRecursiveDivideMinLimbs = 200;
+
+// Inside the recursion, halves shorter than this go to long division: there a product
+// of the halves no longer saves what the recursion's bookkeeping costs.
+inline constexpr std::size_t kRecursiveDivideBlockLimbs = 100;
 
 } // namespace tallaro::thresholds
