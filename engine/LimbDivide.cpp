@@ -5,59 +5,37 @@
 
 #include <algorithm>
 #include <array>
+#include <cassert>
 #include <cstdint>
 
 namespace tallaro {
 
 namespace {
 
-constexpr std::uint64_t kBase = kLimbBase;
-
-constexpr std::array<Limb, kLimbDigits> kPowersOfTen = {
-    1, 10, 100, 1'000, 10'000, 100'000, 1'000'000, 10'000'000, 100'000'000};
-
 void trim(Limbs &value) { value.resize(withoutLeadingZeros(value).size()); }
 
-// out = value * factor; out has one limb more than value.
-void multiplyByLimb(std::span<const Limb> value, Limb factor, std::span<Limb> out) {
-    std::uint64_t carry = 0;
-    for (std::size_t i = 0; i < value.size(); ++i) {
-        const std::uint64_t t = std::uint64_t{value[i]} * factor + carry;
-        out[i] = static_cast<Limb>(t % kBase);
-        carry = t / kBase;
-    }
-    out[value.size()] = static_cast<Limb>(carry);
+// The quotient estimates from leading limbs need a divisor whose top limb is base / 2 or more.
+[[maybe_unused]] bool isNormalised(std::span<const Limb> b) {
+    return !b.empty() && b.back() >= kLimbBase / 2;
+}
+
+// x (x.size() limbs) is below b * base^shift: its top limbs above `shift` are below b.
+[[maybe_unused]] bool topBelow(std::span<const Limb> x, std::span<const Limb> b,
+                               std::size_t shift) {
+    return compareLimbs(x.subspan(shift), b) < 0;
 }
 
 // quotient = value / divisor, limb for limb from the top (quotient may be value itself);
 // returns the remainder.
 Limb divideByLimb(std::span<const Limb> value, Limb divisor, std::span<Limb> quotient) {
+    assert(divisor != 0 && quotient.size() >= value.size());
     std::uint64_t rest = 0;
     for (std::size_t i = value.size(); i-- > 0;) {
-        const std::uint64_t t = rest * kBase + value[i];
+        const std::uint64_t t = rest * kLimbBase + value[i];
         quotient[i] = static_cast<Limb>(t / divisor);
         rest = t % divisor;
     }
     return static_cast<Limb>(rest);
-}
-
-// window -= q * v, where window has one limb more than v. False when the result went below
-// zero; window then holds it plus base^(v.size() + 1).
-bool subtractMultiple(std::span<Limb> window, std::span<const Limb> v, std::uint64_t q) {
-    std::uint64_t carry = 0;
-    std::uint64_t borrow = 0;
-    for (std::size_t i = 0; i < v.size(); ++i) {
-        const std::uint64_t product = q * v[i] + carry; // below base^2
-        carry = product / kBase;
-        const std::uint64_t take = product % kBase + borrow;
-        borrow = window[i] < take ? 1 : 0;
-        window[i] = static_cast<Limb>(window[i] + borrow * kBase - take);
-    }
-    const std::uint64_t take = carry + borrow;
-    Limb &top = window[v.size()];
-    borrow = top < take ? 1 : 0;
-    top = static_cast<Limb>(top + borrow * kBase - take);
-    return borrow == 0;
 }
 
 // Knuth's long division on a normalised divisor v (two limbs or more, top limb at least
@@ -66,20 +44,24 @@ bool subtractMultiple(std::span<Limb> window, std::span<const Limb> v, std::uint
 // limbs; quotient gets u.size() - v.size() limbs.
 void longDivide(std::span<Limb> u, std::span<const Limb> v, std::span<Limb> quotient) {
     const std::size_t n = v.size();
+    assert(n >= 2 && isNormalised(v) && u.size() >= n && quotient.size() == u.size() - n);
+    assert(topBelow(u, v, u.size() - n));
     const std::uint64_t top = v[n - 1], next = v[n - 2];
     for (std::size_t j = u.size() - n; j-- > 0;) {
-        const std::uint64_t head = std::uint64_t{u[j + n]} * kBase + u[j + n - 1];
+        const std::uint64_t head = std::uint64_t{u[j + n]} * kLimbBase + u[j + n - 1];
         std::uint64_t qhat = head / top, rhat = head % top;
-        while (qhat >= kBase || qhat * next > rhat * kBase + u[j + n - 2]) {
+        while (qhat >= kLimbBase || qhat * next > rhat * kLimbBase + u[j + n - 2]) {
             --qhat;
             rhat += top;
-            if (rhat >= kBase)
+            if (rhat >= kLimbBase)
                 break;
         }
         const auto window = u.subspan(j, n + 1);
         if (!subtractMultiple(window, v, qhat)) {
             --qhat;
-            addLimbsAt(window, v, 0); // the carry out of the top limb cancels the wrap
+            // The estimate was one too big; the carry out of the top limb cancels the wrap.
+            [[maybe_unused]] const Limb carry = addLimbsWithCarry(window, v, 0);
+            assert(carry == 1);
         }
         quotient[j] = static_cast<Limb>(qhat);
     }
@@ -94,6 +76,8 @@ void divideThreeByTwo(std::span<const Limb> a, std::span<const Limb> b, std::spa
 void divideTwoByOne(std::span<const Limb> a, std::span<const Limb> b, std::span<Limb> q,
                     std::span<Limb> r) {
     const std::size_t n = b.size();
+    assert(isNormalised(b) && a.size() == 2 * n && q.size() == n && r.size() == n);
+    assert(topBelow(a, b, n));
     if (n < thresholds::kRecursiveDivideBlockLimbs) {
         Limbs u(a.begin(), a.end());
         longDivide(u, b, q);
@@ -112,6 +96,8 @@ void divideTwoByOne(std::span<const Limb> a, std::span<const Limb> b, std::span<
 void divideThreeByTwo(std::span<const Limb> a, std::span<const Limb> b, std::span<Limb> q,
                       std::span<Limb> r) {
     const std::size_t h = b.size() / 2;
+    assert(isNormalised(b) && b.size() == 2 * h && a.size() == 3 * h);
+    assert(q.size() == h && r.size() == 2 * h && topBelow(a, b, h));
     const auto b1 = b.subspan(h), b2 = b.first(h), a1 = a.subspan(2 * h);
     Limbs rest(2 * h + 2, 0); // r1 * base^h + a's low third, with room to add b back
     std::copy_n(a.begin(), h, rest.begin());
@@ -119,7 +105,7 @@ void divideThreeByTwo(std::span<const Limb> a, std::span<const Limb> b, std::spa
         divideTwoByOne(a.subspan(h), b1, q, std::span(rest).subspan(h, h));
     } else {
         // a1 = b1 here, so q = base^h - 1 and r1 = a2 + b1.
-        std::fill(q.begin(), q.end(), static_cast<Limb>(kBase - 1));
+        std::fill(q.begin(), q.end(), static_cast<Limb>(kLimbBase - 1));
         std::copy_n(a.begin() + static_cast<std::ptrdiff_t>(h), h, rest.begin() + static_cast<std::ptrdiff_t>(h));
         addLimbsAt(rest, b1, h);
     }
@@ -140,6 +126,7 @@ void divideThreeByTwo(std::span<const Limb> a, std::span<const Limb> b, std::spa
 void divideWindow(std::span<const Limb> window, std::span<const Limb> b, std::span<Limb> q,
                   std::span<Limb> r) {
     const std::size_t n = b.size();
+    assert(window.size() == 2 * n && topBelow(window, b, n));
     const std::size_t top = withoutLeadingZeros(window.subspan(n)).size();
     if (top >= thresholds::kRecursiveDivideMinLimbs) {
         divideTwoByOne(window, b, q, r);
@@ -185,20 +172,10 @@ void recursiveDivide(Limbs &u, std::span<const Limb> v, Limbs &quotient) {
 
 } // namespace
 
-int compareLimbs(std::span<const Limb> x, std::span<const Limb> y) {
-    x = withoutLeadingZeros(x);
-    y = withoutLeadingZeros(y);
-    if (x.size() != y.size())
-        return x.size() < y.size() ? -1 : 1;
-    for (std::size_t i = x.size(); i-- > 0;)
-        if (x[i] != y[i])
-            return x[i] < y[i] ? -1 : 1;
-    return 0;
-}
-
 LimbQuotient divideLimbs(std::span<const Limb> x, std::span<const Limb> d) {
     x = withoutLeadingZeros(x);
     d = withoutLeadingZeros(d);
+    assert(!d.empty());
     LimbQuotient result;
     if (compareLimbs(x, d) < 0) {
         result.remainder.assign(x.begin(), x.end());
@@ -234,28 +211,6 @@ LimbQuotient divideLimbs(std::span<const Limb> x, std::span<const Limb> d) {
     trim(u);
     result.remainder = std::move(u);
     return result;
-}
-
-Limbs shiftedByDecimalPlaces(std::span<const Limb> value, std::size_t exponent) {
-    value = withoutLeadingZeros(value);
-    if (value.empty())
-        return {};
-    const std::size_t wholeLimbs = exponent / kLimbDigits;
-    Limbs shifted(wholeLimbs + value.size() + 1, 0);
-    multiplyByLimb(value, kPowersOfTen[exponent % kLimbDigits],
-                   std::span(shifted).subspan(wholeLimbs));
-    trim(shifted);
-    return shifted;
-}
-
-std::size_t decimalDigitCount(std::span<const Limb> value) {
-    value = withoutLeadingZeros(value);
-    if (value.empty())
-        return 0;
-    std::size_t digits = (value.size() - 1) * kLimbDigits + 1;
-    for (Limb top = value.back(); top >= 10; top /= 10)
-        ++digits;
-    return digits;
 }
 
 } // namespace tallaro

@@ -17,13 +17,4 @@ struct LimbQuotient {
 // whose cost is a small multiple of a product's.
 LimbQuotient divideLimbs(std::span<const Limb> x, std::span<const Limb> d);
 
-// value * 10^exponent, without leading zero limbs.
-Limbs shiftedByDecimalPlaces(std::span<const Limb> value, std::size_t exponent);
-
-// The number of decimal digits of the value (0 for zero).
-std::size_t decimalDigitCount(std::span<const Limb> value);
-
-// -1, 0 or 1 as x is below, equal to or above y; leading zero limbs do not count.
-int compareLimbs(std::span<const Limb> x, std::span<const Limb> y);
-
 } // namespace tallaro

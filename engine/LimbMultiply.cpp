@@ -4,12 +4,14 @@
 #include "Thresholds.h"
 
 #include <algorithm>
+#include <cassert>
 #include <cstdint>
 #include <utility>
 
 namespace tallaro {
 
 void schoolbookMultiply(std::span<const Limb> x, std::span<const Limb> y, std::span<Limb> product) {
+    assert(isProductBuffer(x, y, product));
     std::fill(product.begin(), product.end(), Limb{0});
     for (std::size_t i = 0; i < x.size(); ++i) {
         const std::uint64_t xi = x[i];
@@ -41,6 +43,7 @@ Limbs sumOf(std::span<const Limb> a, std::span<const Limb> b) {
 } // namespace
 
 void karatsubaMultiply(std::span<const Limb> x, std::span<const Limb> y, std::span<Limb> product) {
+    assert(isProductBuffer(x, y, product));
     if (x.size() < y.size())
         std::swap(x, y);
     if (y.size() < thresholds::kKaratsubaMinLimbs) {
@@ -67,6 +70,7 @@ void karatsubaMultiply(std::span<const Limb> x, std::span<const Limb> y, std::sp
 
 void multiplyInSlices(std::span<const Limb> x, std::span<const Limb> y, std::span<Limb> product,
                       std::size_t slice, LimbMultiplier piece) {
+    assert(isProductBuffer(x, y, product) && slice > 0);
     std::fill(product.begin(), product.end(), Limb{0});
     Limbs partial;
     for (std::size_t i = 0; i < x.size(); i += slice) {
@@ -81,6 +85,7 @@ void multiplyInSlices(std::span<const Limb> x, std::span<const Limb> y, std::spa
 }
 
 void multiplyLimbs(std::span<const Limb> x, std::span<const Limb> y, std::span<Limb> product) {
+    assert(isProductBuffer(x, y, product));
     const std::size_t shorter = std::min(x.size(), y.size());
     if (shorter < thresholds::kKaratsubaMinLimbs)
         schoolbookMultiply(x, y, product);
@@ -91,6 +96,7 @@ void multiplyLimbs(std::span<const Limb> x, std::span<const Limb> y, std::span<L
 }
 
 void multiplyDigitTexts(std::string_view x, std::string_view y, std::span<char> out) {
+    assert(out.size() == x.size() + y.size());
     // A square (A x A) passes one operand twice: the transform then runs once per prime
     // for both, a third less work.
     const bool square = x == y;

@@ -2,12 +2,25 @@
 
 #include "LimbNumber.h"
 
+#include <functional>
 #include <span>
 #include <string_view>
 
 // Products of limb magnitudes. Every function writes x * y into `product`, which has
 // exactly x.size() + y.size() limbs and must not overlap the operands.
 namespace tallaro {
+
+// Whether product can take x * y as every function here requires: its length, and apart from
+// both operands (the methods add partial products into it while they still read them).
+inline bool isProductBuffer(std::span<const Limb> x, std::span<const Limb> y,
+                            std::span<const Limb> product) {
+    const std::less<const Limb *> before;
+    const auto apart = [&](std::span<const Limb> operand) {
+        return operand.empty() || product.empty() || before(&operand.back(), product.data()) ||
+               before(&product.back(), operand.data());
+    };
+    return product.size() == x.size() + y.size() && apart(x) && apart(y);
+}
 
 using LimbMultiplier = void (*)(std::span<const Limb> x, std::span<const Limb> y,
                                 std::span<Limb> product);

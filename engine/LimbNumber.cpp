@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cassert>
 
 namespace tallaro {
 
@@ -11,6 +12,7 @@ bool isAllDigits(std::string_view text) {
 }
 
 Limbs packDigits(std::string_view digits) {
+    assert(isAllDigits(digits));
     Limbs limbs((digits.size() + kLimbDigits - 1) / kLimbDigits);
     std::size_t end = digits.size();
     for (Limb &limb : limbs) {
@@ -53,6 +55,7 @@ void writeLowDigits(Limb value, char *end, std::size_t count) {
 } // namespace
 
 void unpackDigits(std::span<const Limb> limbs, std::span<char> out) {
+    assert(decimalDigitCount(limbs) <= out.size());
     std::size_t end = out.size();
     for (std::size_t k = 0; end > 0; ++k) {
         const std::size_t count = std::min(end, kLimbDigits);
@@ -61,7 +64,8 @@ void unpackDigits(std::span<const Limb> limbs, std::span<char> out) {
     }
 }
 
-void addLimbsAt(std::span<Limb> sum, std::span<const Limb> addend, std::size_t offset) {
+Limb addLimbsWithCarry(std::span<Limb> sum, std::span<const Limb> addend, std::size_t offset) {
+    assert(offset + addend.size() <= sum.size());
     Limb carry = 0;
     std::size_t i = offset;
     for (const Limb limb : addend) {
@@ -74,9 +78,16 @@ void addLimbsAt(std::span<Limb> sum, std::span<const Limb> addend, std::size_t o
         carry = s == kLimbBase ? 1 : 0;
         sum[i] = s - carry * kLimbBase;
     }
+    return carry;
+}
+
+void addLimbsAt(std::span<Limb> sum, std::span<const Limb> addend, std::size_t offset) {
+    [[maybe_unused]] const Limb carry = addLimbsWithCarry(sum, addend, offset);
+    assert(carry == 0);
 }
 
 void subtractLimbs(std::span<Limb> value, std::span<const Limb> subtrahend) {
+    assert(subtrahend.size() <= value.size());
     Limb borrow = 0;
     std::size_t i = 0;
     for (const Limb limb : subtrahend) {
@@ -89,6 +100,47 @@ void subtractLimbs(std::span<Limb> value, std::span<const Limb> subtrahend) {
         borrow = value[i] == 0 ? 1 : 0;
         value[i] = value[i] + borrow * kLimbBase - 1;
     }
+    assert(borrow == 0);
+}
+
+void multiplyByLimb(std::span<const Limb> value, Limb factor, std::span<Limb> out) {
+    assert(out.size() == value.size() + 1);
+    std::uint64_t carry = 0;
+    for (std::size_t i = 0; i < value.size(); ++i) {
+        const std::uint64_t t = std::uint64_t{value[i]} * factor + carry;
+        out[i] = static_cast<Limb>(t % kLimbBase);
+        carry = t / kLimbBase;
+    }
+    out[value.size()] = static_cast<Limb>(carry);
+}
+
+bool subtractMultiple(std::span<Limb> window, std::span<const Limb> v, std::uint64_t q) {
+    assert(window.size() == v.size() + 1);
+    std::uint64_t carry = 0;
+    std::uint64_t borrow = 0;
+    for (std::size_t i = 0; i < v.size(); ++i) {
+        const std::uint64_t product = q * v[i] + carry; // below base^2
+        carry = product / kLimbBase;
+        const std::uint64_t take = product % kLimbBase + borrow;
+        borrow = window[i] < take ? 1 : 0;
+        window[i] = static_cast<Limb>(window[i] + borrow * kLimbBase - take);
+    }
+    const std::uint64_t take = carry + borrow;
+    Limb &top = window[v.size()];
+    borrow = top < take ? 1 : 0;
+    top = static_cast<Limb>(top + borrow * kLimbBase - take);
+    return borrow == 0;
+}
+
+int compareLimbs(std::span<const Limb> x, std::span<const Limb> y) {
+    x = withoutLeadingZeros(x);
+    y = withoutLeadingZeros(y);
+    if (x.size() != y.size())
+        return x.size() < y.size() ? -1 : 1;
+    for (std::size_t i = x.size(); i-- > 0;)
+        if (x[i] != y[i])
+            return x[i] < y[i] ? -1 : 1;
+    return 0;
 }
 
 std::span<const Limb> withoutLeadingZeros(std::span<const Limb> limbs) {
@@ -96,6 +148,30 @@ std::span<const Limb> withoutLeadingZeros(std::span<const Limb> limbs) {
     while (n > 0 && limbs[n - 1] == 0)
         --n;
     return limbs.first(n);
+}
+
+std::size_t decimalDigitCount(std::span<const Limb> value) {
+    value = withoutLeadingZeros(value);
+    if (value.empty())
+        return 0;
+    std::size_t digits = (value.size() - 1) * kLimbDigits + 1;
+    for (Limb top = value.back(); top >= 10; top /= 10)
+        ++digits;
+    return digits;
+}
+
+Limbs shiftedByDecimalPlaces(std::span<const Limb> value, std::size_t exponent) {
+    static constexpr std::array<Limb, kLimbDigits> powersOfTen = {
+        1, 10, 100, 1'000, 10'000, 100'000, 1'000'000, 10'000'000, 100'000'000};
+    value = withoutLeadingZeros(value);
+    if (value.empty())
+        return {};
+    const std::size_t wholeLimbs = exponent / kLimbDigits;
+    Limbs shifted(wholeLimbs + value.size() + 1, 0);
+    multiplyByLimb(value, powersOfTen[exponent % kLimbDigits],
+                   std::span(shifted).subspan(wholeLimbs));
+    shifted.resize(withoutLeadingZeros(shifted).size());
+    return shifted;
 }
 
 } // namespace tallaro

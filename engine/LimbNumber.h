@@ -8,7 +8,8 @@
 
 // Magnitudes in base 10^9, least significant limb first. Nine decimal digits fill one
 // 32-bit limb exactly, so a digit text packs and unpacks without any radix conversion and
-// the product of two limbs plus a carry still fits 64 bits.
+// the product of two limbs plus a carry still fits 64 bits. These are the carries, borrows
+// and comparisons that multiplication, division and the repetend scan share.
 namespace tallaro {
 
 using Limb = std::uint32_t;
@@ -23,18 +24,36 @@ bool isAllDigits(std::string_view text);
 // The digits (most significant first, digits only) as ceil(n / 9) limbs.
 Limbs packDigits(std::string_view digits);
 
-// Writes the value as exactly out.size() digits, leading zeros included. Limbs above that
-// width must be zero; they are not read.
+// Writes the value as exactly out.size() digits, leading zeros included. The value must
+// fit that width; limbs above it are not read.
 void unpackDigits(std::span<const Limb> limbs, std::span<char> out);
 
 // sum += addend * base^offset. The carry runs up only as far as it must; sum must be long
 // enough to hold the result.
 void addLimbsAt(std::span<Limb> sum, std::span<const Limb> addend, std::size_t offset);
+// The same, returning the carry out of sum's top limb instead of requiring that there is none.
+Limb addLimbsWithCarry(std::span<Limb> sum, std::span<const Limb> addend, std::size_t offset);
 
 // value -= subtrahend, where value is not the smaller one.
 void subtractLimbs(std::span<Limb> value, std::span<const Limb> subtrahend);
 
+// out = value * factor; out has one limb more than value and may begin where value does.
+void multiplyByLimb(std::span<const Limb> value, Limb factor, std::span<Limb> out);
+
+// window -= q * v, where window has one limb more than v. False when the result went below
+// zero; window then holds it plus base^window.size().
+bool subtractMultiple(std::span<Limb> window, std::span<const Limb> v, std::uint64_t q);
+
+// -1, 0 or 1 as x is below, equal to or above y; leading zero limbs do not count.
+int compareLimbs(std::span<const Limb> x, std::span<const Limb> y);
+
 // The limbs without their leading (most significant) zero limbs.
 std::span<const Limb> withoutLeadingZeros(std::span<const Limb> limbs);
+
+// The number of decimal digits of the value (0 for zero).
+std::size_t decimalDigitCount(std::span<const Limb> value);
+
+// value * 10^exponent, without leading zero limbs.
+Limbs shiftedByDecimalPlaces(std::span<const Limb> value, std::size_t exponent);
 
 } // namespace tallaro

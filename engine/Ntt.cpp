@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <cassert>
 #include <cstdint>
 #include <vector>
 
@@ -192,6 +193,8 @@ void nttMultiplyDirect(std::span<const Limb> x, std::span<const Limb> y, std::sp
 
 void nttMultiply(std::span<const Limb> x, std::span<const Limb> y, std::span<Limb> product,
                  std::size_t maxLength) {
+    assert(isProductBuffer(x, y, product));
+    assert(maxLength >= 2 && maxLength <= thresholds::kNttMaxLength);
     // A product of n limbs is a convolution of n - 1 coefficients.
     if (product.size() <= maxLength + 1)
         nttMultiplyDirect(x, y, product);
