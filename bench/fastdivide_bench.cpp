@@ -43,6 +43,15 @@ void BM_EqualLengthsDetecting(benchmark::State &state) {
     run(state, benchDigits(n, 5), benchDigits(n, 6), 10'000, true);
 }
 
+// Detection beside the quotient: a dividend twice as long as the divisor (the integer part
+// is a long division of its own), a short one, and a one-limb divisor to many places.
+// Arguments: dividend digits, divisor digits, fraction digits.
+void BM_Detecting(benchmark::State &state) {
+    run(state, benchDigits(static_cast<std::size_t>(state.range(0)), 11),
+        benchDigits(static_cast<std::size_t>(state.range(1)), 12), static_cast<int>(state.range(2)),
+        true);
+}
+
 // 2n / n limbs: long division below the recursion's threshold, the recursion above it.
 void BM_DivideLimbs(benchmark::State &state) {
     const auto n = static_cast<std::size_t>(state.range(0));
@@ -65,6 +74,9 @@ BENCHMARK(BM_TwiceAsLongByHundredThousandDigits)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_OneByHundredThousandDigits)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_OneByTenThousandDigitsDetecting)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_EqualLengthsDetecting)->Arg(1000)->Arg(10'000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Detecting)
+    ->Args({200'000, 100'000, 1000})->Args({20, 18, 200})->Args({1000, 7, 100'000})
+    ->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_DivideLimbs)->RangeMultiplier(2)->Range(16, 8192)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_SmallDivision)
     ->ArgsProduct({{1, 4, 20}, {0, 5, 30, 200}, {0, 1}})

@@ -11,9 +11,8 @@ namespace tallaro {
 // The engine never turns one into a machine integer or a floating-point value.
 using DecimalString = std::string;
 
-// Exact arithmetic on decimal text. The operations and their working state are members
-// so that the calculator dialog, which derives from this class, can read the state the
-// last division or multiplication left behind (repetend places, quotient counters).
+// Exact arithmetic on decimal text. The operations and their working state are members,
+// and the calculator dialog derives from this class, as the program it re-creates did.
 class DecimalEngine {
 public:
     // The single entry point: op is exactly "+", "-", "*" or "/". Empty input, an unknown
@@ -55,7 +54,13 @@ public:
     enum class DivisionMethod { BySize, DigitLoop, Limbs };
     DivisionMethod m_divisionMethod = DivisionMethod::BySize;
 
-    // Working state, in the order the dialog declares it. Public: the window reads it.
+    // Working state, in the order the dialog declares it. What a division gives its callers
+    // is the same on every path: the answer, m_fractionPlace, m_repetendHead and
+    // m_repetendTail (these two written only when a repetend is found), and m_quotient,
+    // m_dividendDigits and m_divisorDigits with their lengths. The digit loop's own
+    // bookkeeping (m_quotientSteps, m_currentDigit, m_remainderHistory, m_presetRemainders,
+    // m_repetendFound) describes the last division only when the loop made it; after the
+    // limb path it holds what divide reset it to: 0, 0, "*", 0 and 0.
     int m_fractionDigits = 1000;
     int m_fractionPlace = -1;
     int m_presetRemainders = 0;
@@ -81,7 +86,6 @@ private:
     // The first partial dividend, after writing the zero places that precede it when the
     // dividend has fewer digits than the divisor.
     std::string firstPartialDividend();
-    int presetEntryOf(std::string_view r) const;
 
     // The digit loop's entries of m_remainderHistory, found by text in one lookup.
     RemainderIndex m_remainderIndex;

@@ -4,8 +4,10 @@
 #include "DecimalEngine.h"
 #include "FastDivide.h"
 #include "NumberText.h"
+#include "SizeGuard.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <utility>
 
 namespace tallaro {
@@ -39,6 +41,8 @@ DecimalString DecimalEngine::divide(DecimalString a, DecimalString b) {
     // and the digit loop's text arithmetic is only sound on digits.
     if (!isNonZeroNumber(a) || !isNonZeroNumber(b))
         return {};
+    // The scaled operands are no longer than both texts together, and they are counted in int.
+    refuseOverlong(std::uint64_t{a.size()} + b.size());
 
     m_fractionPlace = -1;
     m_quotient.clear();
@@ -60,7 +64,8 @@ DecimalString DecimalEngine::divide(DecimalString a, DecimalString b) {
     // comparison, are certain; the fraction may end early, so it grows as it comes.
     m_quotient.reserve(m_dividendDigits.size() + m_divisorDigits.size() + 2);
 
-    // Long quotients come from limbs, with the same text and members as the loop leaves.
+    // Long quotients come from limbs: the same answer, fraction place and repetend places as
+    // the loop gives, without the loop's own bookkeeping.
     const bool onLimbs = m_divisionMethod != DivisionMethod::DigitLoop &&
                          divideOnLimbs(*this, m_divisionMethod == DivisionMethod::BySize);
     if (!onLimbs) {

@@ -12,28 +12,51 @@
 #include "DecimalEngine.h"
 #include "LimbDivide.h"
 #include "RepetendScan.h"
+#include "SizeGuard.h"
 #include "Thresholds.h"
 
 #include <algorithm>
+#include <cassert>
 #include <cstdint>
 
 namespace tallaro {
 
 namespace {
 
-// q / 10^places with exactly `places` fraction digits and `zeros` 0s after them, sized
-// once; the integer part is "0" when it is empty. Returns the index of the ".".
-std::size_t writeQuotient(std::span<const Limb> q, std::size_t places, std::size_t zeros,
+// floor(r * 10^places / d) and its remainder, for r below d. A quotient that ends has ended
+// by the place 4n (n being d's digits): d / gcd(r, d) must then divide a power of ten, so it
+// is 2^i 5^j with i and j below log2(d) < 3.33 n. Trying that place first spares a long
+// division and a long text when a large precision meets an exact quotient (1 / 8 to 10^6
+// places); places becomes the place where it ended.
+LimbQuotient fractionOf(std::span<const Limb> r, std::span<const Limb> d, std::size_t &places) {
+    const std::size_t endsBy = r.empty() ? 0 : 4 * decimalDigitCount(d);
+    if (places > endsBy) {
+        LimbQuotient probe = divideLimbs(shiftedByDecimalPlaces(r, endsBy), d);
+        if (probe.remainder.empty()) {
+            places = endsBy;
+            return probe;
+        }
+    }
+    return divideLimbs(shiftedByDecimalPlaces(r, places), d);
+}
+
+// The quotient's text, sized once: `lead` with `leadPlaces` fraction digits (its integer part
+// "0" when it has none), the point, `tail` as `tailPlaces` more fraction digits, and `zeros`
+// 0s. Returns the index of the point.
+std::size_t writeQuotient(std::span<const Limb> lead, std::size_t leadPlaces,
+                          std::span<const Limb> tail, std::size_t tailPlaces, std::size_t zeros,
                           std::string &text) {
-    const std::size_t width = std::max(decimalDigitCount(q), places + 1);
-    const std::size_t point = width - places;
-    text.assign(width + 1 + zeros, '0');
-    unpackDigits(q, std::span(text).first(width));
-    const auto begin = text.begin();
-    std::copy_backward(begin + static_cast<std::ptrdiff_t>(point),
-                       begin + static_cast<std::ptrdiff_t>(width),
-                       begin + static_cast<std::ptrdiff_t>(width + 1));
+    const std::size_t width = std::max(decimalDigitCount(lead), leadPlaces + 1);
+    const std::size_t point = width - leadPlaces;
+    refuseOverlong(std::uint64_t{width} + 1 + tailPlaces + zeros);
+    text.assign(width + 1 + tailPlaces + zeros, '0');
+    const std::span<char> all(text);
+    unpackDigits(lead, all.first(width));
+    std::copy_backward(text.begin() + static_cast<std::ptrdiff_t>(point),
+                       text.begin() + static_cast<std::ptrdiff_t>(width),
+                       text.begin() + static_cast<std::ptrdiff_t>(width + 1));
     text[point] = '.';
+    unpackDigits(tail, all.subspan(width + 1, tailPlaces));
     return point;
 }
 
@@ -49,47 +72,15 @@ int dropTrailingZeros(std::string &text, std::size_t point) {
     return static_cast<int>(last - point);
 }
 
-// floor(a * 10^places / d) and its remainder. A quotient that ends has ended by the place
-// 4n (n being d's digits): d / gcd(a, d) must then divide a power of ten, so it is 2^i 5^j
-// with i and j below log2(d) < 3.33 n. Trying that place first spares a long division and
-// a long text when a large precision meets an exact quotient (1 / 8 to 10^6 places); places
-// becomes the place where it ended.
-LimbQuotient quotientTo(std::span<const Limb> a, std::span<const Limb> d, std::size_t &places) {
-    const std::size_t endsBy = 4 * decimalDigitCount(d);
-    if (places > endsBy) {
-        LimbQuotient probe = divideLimbs(shiftedByDecimalPlaces(a, endsBy), d);
-        if (probe.remainder.empty()) {
-            places = endsBy;
-            return probe;
-        }
-    }
-    return divideLimbs(shiftedByDecimalPlaces(a, places), d);
-}
-
-// The loop's lookups from the first place it records (after the preparation's entries) to
-// the place it stops at. Remainders never come back in an exact quotient, so there only
-// the places the loop records matter.
-void findRepetend(DecimalEngine &engine, std::span<const Limb> a, std::span<const Limb> d,
-                  bool exact) {
-    const int preset = std::max(engine.m_divisorLength - engine.m_dividendLength, 0);
-    engine.m_presetRemainders = preset;
-    const int last = exact ? std::min(engine.m_fractionPlace - 1, kRecordedPlaces - 1)
-                           : engine.m_fractionPlace;
-    const RepetendPlaces places = scanRepetend(a, d, preset, last, engine.m_remainderHistory);
-    if (places.head == 0)
-        return;
-    engine.m_repetendHead = places.head;
-    engine.m_repetendTail = places.tail;
-    engine.m_repetendFound = 1;
-}
-
 } // namespace
 
 bool divideOnLimbs(DecimalEngine &engine, bool bySize) {
     const int m = engine.m_dividendLength, n = engine.m_divisorLength;
     const int p = std::max(engine.m_fractionDigits, 0);
-    // Inside those zero places the first step of the loop may write past p.
-    if (p < n - m)
+    // The zero places in front of a dividend shorter than the divisor: the loop writes them
+    // in its first step, which may end past p.
+    const int zeroPlaces = std::max(n - m, 0);
+    if (p < zeroPlaces)
         return false;
     const int integerPlaces = std::max(m - n + 1, 1);
     const std::uint64_t digitPairs =
@@ -100,19 +91,30 @@ bool divideOnLimbs(DecimalEngine &engine, bool bySize) {
 
     const Limbs a = packDigits(engine.m_dividendDigits);
     const Limbs d = packDigits(engine.m_divisorDigits);
-    auto places = static_cast<std::size_t>(p);
-    const LimbQuotient qr = quotientTo(a, d, places);
-    const bool exact = qr.remainder.empty();
+    // The quotient up to the first place the loop compares at, then the rest from its
+    // remainder, which also starts the repetend scan: one division in two parts.
+    const auto leadPlaces = static_cast<std::size_t>(zeroPlaces);
+    const LimbQuotient lead = divideLimbs(shiftedByDecimalPlaces(a, leadPlaces), d);
+    auto tailPlaces = static_cast<std::size_t>(p - zeroPlaces);
+    const LimbQuotient tail = fractionOf(lead.remainder, d, tailPlaces);
+    const bool exact = tail.remainder.empty();
     const auto shortest = static_cast<std::size_t>(n - 1);
-    const std::size_t zeros = exact ? 0 : shortest - std::min(decimalDigitCount(qr.remainder), shortest);
-    const std::size_t point = writeQuotient(qr.quotient, places, zeros, engine.m_quotient);
-
+    const std::size_t zeros =
+        exact ? 0 : shortest - std::min(decimalDigitCount(tail.remainder), shortest);
+    const std::size_t point = writeQuotient(lead.quotient, leadPlaces, tail.quotient, tailPlaces,
+                                            zeros, engine.m_quotient);
     engine.m_fractionPlace = exact ? dropTrailingZeros(engine.m_quotient, point)
-                                   : p + static_cast<int>(zeros);
-    engine.m_quotientSteps = integerPlaces + std::max(engine.m_fractionPlace, 0);
-    engine.m_currentDigit = 0;
-    if (engine.m_findRepetend == 1)
-        findRepetend(engine, a, d, exact);
+                                   : static_cast<int>(engine.m_quotient.size() - point - 1);
+    // Remainders never come back in a quotient that ends.
+    if (engine.m_findRepetend == 1 && !exact) {
+        const RepetendPlaces found = scanRepetend(
+            a, d, lead.remainder, std::string_view(engine.m_quotient).substr(point + 1), zeroPlaces,
+            engine.m_fractionPlace);
+        if (found.head != 0) {
+            engine.m_repetendHead = found.head;
+            engine.m_repetendTail = found.tail;
+        }
+    }
     return true;
 }
 

@@ -3,16 +3,12 @@
 #include "LimbNumber.h"
 
 #include <span>
-#include <string>
+#include <string_view>
 
-// Repetend detection on limbs: the digit loop's lookups, one per fraction place, with each
-// remainder computed from the one before by a single multiply-subtract over the divisor's
-// limbs instead of up to ten passes over its digits.
+// Repetend detection on limbs: the digit loop's lookups, one per fraction place. Each
+// remainder follows from the one before and the quotient's own digit at the next place,
+// by one multiply-subtract over the divisor's limbs; nothing is divided again.
 namespace tallaro {
-
-// The loop records the remainders of fraction places below this; it looks remainders up for
-// as long as it runs.
-inline constexpr int kRecordedPlaces = 100;
 
 struct RepetendPlaces {
     int head = 0; // the matching entry's number, 0 when no remainder came back
@@ -20,12 +16,12 @@ struct RepetendPlaces {
 };
 
 // Looks up, in order, the remainders dividend * 10^t mod divisor of the fraction places t
-// from presetEntries to lastPlace, and stops at the first that matches an entry or is zero.
-// Entries 1 to presetEntries are dividend * 10^j for j below presetEntries (the zero places
-// in front of a dividend shorter than the divisor); they are matched by value and never
-// written. A remainder that matches nothing at a place below kRecordedPlaces becomes the
-// next entry, and its digits and a "*" are appended to history.
+// from `first` to `last`, and stops at the first that matches an entry. `remainder` is the
+// one of place `first`, and `fraction` holds the quotient's fraction digits up to place `last`
+// (fraction[t - 1] is place t's); no remainder up to there is zero. Entries 1 to `first` are
+// the preparation's, dividend * 10^j for j below `first`: matched by value, never stored.
 RepetendPlaces scanRepetend(std::span<const Limb> dividend, std::span<const Limb> divisor,
-                            int presetEntries, int lastPlace, std::string &history);
+                            std::span<const Limb> remainder, std::string_view fraction, int first,
+                            int last);
 
 } // namespace tallaro
