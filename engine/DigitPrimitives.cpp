@@ -8,6 +8,7 @@
 #include "DecimalEngine.h"
 
 #include <bit>
+#include <cassert>
 #include <cstdint>
 #include <cstring>
 
@@ -60,6 +61,7 @@ bool carriesOut(std::string_view x, std::string_view y) {
 } // namespace
 
 int DecimalEngine::compareDigits(std::string_view x, std::string_view y) {
+    assert(x.size() == y.size());
     for (std::size_t i = 0; i < x.size(); ++i) {
         if (x[i] != y[i])
             return x[i] > y[i] ? 1 : 2;
@@ -70,6 +72,7 @@ int DecimalEngine::compareDigits(std::string_view x, std::string_view y) {
 // The result is sized once and written from the right, so that no character is ever put in
 // front of a growing text and no digit moves afterwards.
 std::string DecimalEngine::addDigits(std::string_view x, std::string_view y) {
+    assert(x.size() == y.size());
     const std::size_t n = x.size();
     const std::size_t top = carriesOut(x, y) ? 1 : 0;
     std::string result = resultBuffer(n + top, '1'); // a carry out is a "1" in front
@@ -94,6 +97,7 @@ std::string DecimalEngine::addDigits(std::string_view x, std::string_view y) {
 }
 
 std::string DecimalEngine::subtractDigits(std::string_view x, std::string_view y, int direction) {
+    assert(x.size() == y.size());
     const std::string_view minuend = direction == 1 ? x : y;
     const std::string_view subtrahend = direction == 1 ? y : x;
     const std::size_t n = x.size();
@@ -113,6 +117,7 @@ std::string DecimalEngine::subtractDigits(std::string_view x, std::string_view y
         borrow = static_cast<unsigned>(d < 0);
         result[i] = static_cast<char>(d + 10 * static_cast<int>(borrow) + 48);
     }
+    assert(borrow == 0); // the minuend was not the larger
     return result;
 }
 

@@ -4,8 +4,11 @@
 // points run this one loop; detection only adds the recording of remainders.
 #include "DecimalEngine.h"
 #include "NumberText.h"
+#include "SizeGuard.h"
 
 #include <algorithm>
+#include <cassert>
+#include <cstdint>
 
 namespace tallaro {
 
@@ -31,6 +34,8 @@ public:
         const int fractionDigits = std::max(m_engine.m_fractionDigits, 0);
         bool done = false;
         while (!done) {
+            // A step writes at most n + 1 places, each counted in int.
+            refuseOverlong(static_cast<std::uint64_t>(m_engine.m_quotientSteps) + m_n + 2);
             switch (compare()) {
             case Outcome::Less: less(); break;
             case Outcome::Equal: done = equal(); break;
@@ -44,6 +49,7 @@ public:
 
 private:
     Outcome compare() const {
+        assert((m_p.size() == m_n || m_p.size() == m_n + 1) && m_p[0] != '0');
         if (m_p.size() > m_n)
             return Outcome::Greater;
         const int order = m_p.compare(m_d);
@@ -98,6 +104,7 @@ private:
     void greater() {
         subtractDivisor();
         ++m_engine.m_currentDigit;
+        assert(m_engine.m_currentDigit <= 9); // P was below ten times D
         if (m_p.size() >= m_n)
             return;
         advance();
@@ -122,8 +129,11 @@ private:
             borrow = static_cast<int>(d < 0);
             m_p[offset + i] = static_cast<char>(d + 10 * borrow + '0');
         }
-        if (offset == 1)
+        if (offset == 1) {
             m_p[0] = static_cast<char>(m_p[0] - borrow);
+            borrow = 0;
+        }
+        assert(borrow == 0 && m_p[0] >= '0');
         m_p.erase(0, numtext::firstNonZero(m_p));
     }
 

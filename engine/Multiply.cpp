@@ -3,12 +3,11 @@
 #include "DecimalEngine.h"
 #include "LimbMultiply.h"
 #include "NumberText.h"
+#include "SizeGuard.h"
 #include "Thresholds.h"
 
 #include <algorithm>
-#include <climits>
 #include <cstdint>
-#include <new>
 #include <utility>
 
 namespace tallaro {
@@ -16,13 +15,6 @@ namespace tallaro {
 using namespace numtext;
 
 namespace {
-
-// The digit-product routines index the accumulator with int places, so a product wider
-// than that cannot be formed; it is refused the way a product too large for memory is.
-void refuseOverlongProduct(std::size_t width) {
-    if (width > static_cast<std::size_t>(INT_MAX))
-        throw std::bad_alloc();
-}
 
 // Closes the operand up around its point, in place, leaving its bare digits; returns the
 // number of fraction digits.
@@ -69,7 +61,7 @@ DecimalString DecimalEngine::multiply(DecimalString a, DecimalString b) {
     m_product = "0";
     const bool negative = takeSign(a) * takeSign(b) < 0;
     const std::size_t fracDigits = closeUpPoint(a) + closeUpPoint(b);
-    refuseOverlongProduct(a.size() + b.size());
+    refuseOverlong(a.size() + b.size());
     const int lenX = static_cast<int>(a.size()), lenY = static_cast<int>(b.size());
     multiplyDigits(lenX, lenY, std::move(a), std::move(b));
 

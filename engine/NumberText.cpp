@@ -1,6 +1,7 @@
 #include "NumberText.h"
 
 #include <algorithm>
+#include <cassert>
 #include <cstdint>
 #include <cstring>
 
@@ -75,6 +76,8 @@ void alignDigits(std::string &number, std::size_t integerLength, std::size_t int
     const bool point = integerLength < number.size();
     const std::size_t fractionStart = integerLength + (point ? 1 : 0);
     const std::size_t fractionLength = number.size() - fractionStart;
+    assert(integerLength <= number.size() && integerLength <= integerWidth);
+    assert(fractionLength <= fractionWidth);
     const std::size_t front = integerWidth - integerLength;
     const std::size_t width = integerWidth + fractionWidth;
     if (width > number.size())
