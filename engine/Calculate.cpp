@@ -45,18 +45,9 @@ DecimalString writtenInPlace(std::string r, std::size_t k, bool negative) {
     } else if (zeros == integerLength) {
         --zeros; // keep one "0" in front of the point
     }
-    const std::size_t point = r.size() - k;
     if (k > 0)
-        r.insert(point, 1, '.');
-    const bool sign = negative && !(k == 0 && r.size() - zeros == 1 && r.back() == '0');
-    if (sign && zeros > 0) {
-        r[--zeros] = '-';
-        r.erase(0, zeros);
-    } else {
-        r.erase(0, zeros);
-        if (sign)
-            r.insert(0, 1, '-');
-    }
+        r.insert(r.size() - k, 1, '.');
+    dropZerosAndSign(r, zeros, negative);
     return r;
 }
 

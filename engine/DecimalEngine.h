@@ -29,7 +29,7 @@ public:
 
     // Multiplication: the exact product; its fraction width is the sum of the operands'.
     DecimalString multiply(DecimalString a, DecimalString b);
-    // Leaves in m_product the lenX + lenY digit product of x and y (m_product must be "0").
+    // Leaves in m_product the lenX + lenY digit product of x and y, whatever it held before.
     void multiplyDigits(int lenX, int lenY, std::string x, std::string y);
     // Adds value to the digit of m_product at place (0 = most significant), carrying left.
     void addDigitAt(int value, int place);

@@ -76,12 +76,10 @@ DecimalString DecimalEngine::divide(DecimalString a, DecimalString b) {
             divideDigits(std::move(p), m_divisorDigits);
     }
 
-    if (!negative || m_quotient == "0")
-        return m_quotient;
     DecimalString answer;
-    answer.reserve(m_quotient.size() + 1);
-    answer += '-';
-    answer += m_quotient;
+    answer.reserve(m_quotient.size() + 1); // room for the sign
+    answer = m_quotient;
+    dropZerosAndSign(answer, 0, negative);
     return answer;
 }
 

@@ -33,22 +33,14 @@ std::string_view leadingPart(const std::string &text, int length) {
 }
 
 // Keeps one "0" before the point and leaves a text of zeros only as it is; drops every
-// other leading zero. With a negative sign, the last dropped place takes the "-", so the
-// text moves once.
+// other leading zero, then writes the sign.
 void trimAndSign(std::string &text, bool negative) {
     std::size_t first = firstNonZero(text);
     if (first == text.size())
         first = 0;
     else if (text[first] == '.')
         --first;
-    if (!negative || text == "0") {
-        text.erase(0, first);
-    } else if (first > 0) {
-        text[first - 1] = '-';
-        text.erase(0, first - 1);
-    } else {
-        text.insert(0, 1, '-');
-    }
+    dropZerosAndSign(text, first, negative);
 }
 
 } // namespace
@@ -58,7 +50,6 @@ DecimalString DecimalEngine::multiply(DecimalString a, DecimalString b) {
     // would come out as a text that is not a number.
     if (a.empty() || b.empty() || !hasDigit(a) || !hasDigit(b))
         return {};
-    m_product = "0";
     const bool negative = takeSign(a) * takeSign(b) < 0;
     const std::size_t fracDigits = closeUpPoint(a) + closeUpPoint(b);
     refuseOverlong(a.size() + b.size());

@@ -95,4 +95,17 @@ std::size_t firstNonZero(std::string_view text) {
     return pos == std::string_view::npos ? text.size() : pos;
 }
 
+void dropZerosAndSign(std::string &text, std::size_t zeros, bool negative) {
+    assert(zeros <= text.size());
+    const bool sign = negative && std::string_view(text).substr(zeros) != "0";
+    if (!sign) {
+        text.erase(0, zeros);
+    } else if (zeros > 0) {
+        text[zeros - 1] = '-';
+        text.erase(0, zeros - 1);
+    } else {
+        text.insert(0, 1, '-');
+    }
+}
+
 } // namespace tallaro::numtext

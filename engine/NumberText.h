@@ -46,4 +46,9 @@ void alignDigits(std::string &number, std::size_t integerLength, std::size_t int
 // Index of the first character that is not "0", or text.size() when there is none.
 std::size_t firstNonZero(std::string_view text);
 
+// Writes an answer's front: drops the first `zeros` characters (leading zeros) and, when
+// negative, puts "-" in front unless what is left is exactly "0". The sign takes the last
+// dropped place when there is one, so that an answer of millions of digits moves once.
+void dropZerosAndSign(std::string &text, std::size_t zeros, bool negative);
+
 } // namespace tallaro::numtext
