@@ -24,8 +24,6 @@ void CalcDialog::OnOutputFocus() { m_platform.focusFirstChild(); }
 // A clipboard that cannot be had keeps what it held; there is nothing more to tell the user.
 void CalcDialog::OnCopyAnswer() { m_platform.setClipboardText(m_answerText); }
 
-void CalcDialog::OnHelpBitmap() { openHelpFile(m_platform); }
-
 // The help file beside the user's work first, then beside the program, then where it is
 // installed; when it is nowhere, the desktop is asked for the bare name and says so itself.
 void CalcDialog::openHelpFile(Platform &platform) {

@@ -41,7 +41,6 @@ public:
     void OnOutputFocus();
     // The plain answer of the last command goes to the clipboard.
     void OnCopyAnswer();
-    void OnHelpBitmap();
     // Asks the desktop to open the help file; shared with the application's help request.
     static void openHelpFile(Platform &platform);
 

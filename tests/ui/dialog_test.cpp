@@ -66,9 +66,8 @@ TEST_F(Dialog, HelpFileFromTheFirstFolderThatHasIt) {
     for (const auto &[files, opened] : cases) {
         window.files = files;
         window.calls.clear();
-        dialog.OnHelpBitmap();
         CalcApp(window).WinHelp(0, ids::help);
-        EXPECT_EQ(window.calls, std::vector<std::string>(2, "open " + opened));
+        EXPECT_EQ(window.calls, std::vector<std::string>{"open " + opened});
     }
 }
 

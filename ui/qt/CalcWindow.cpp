@@ -135,7 +135,7 @@ void CalcWindow::focusFirstTabStop() {
 
 bool CalcWindow::eventFilter(QObject *watched, QEvent *event) {
     const QEvent::Type type = event->type();
-    if (type != QEvent::KeyPress && type != QEvent::FocusIn && type != QEvent::MouseButtonRelease)
+    if (type != QEvent::KeyPress && type != QEvent::FocusIn)
         return false;
     if (!m_model || !watched->isWidgetType())
         return false;
@@ -144,12 +144,8 @@ bool CalcWindow::eventFilter(QObject *watched, QEvent *event) {
         return false;
     if (type == QEvent::KeyPress)
         return filterKey(static_cast<const QKeyEvent &>(*event));
-    if (type == QEvent::FocusIn && isOutputField(widget))
+    if (isOutputField(widget))
         m_model->OnOutputFocus();
-    if (type == QEvent::MouseButtonRelease && widget == control(ids::helpBitmap)) {
-        m_model->OnHelpBitmap();
-        return true;
-    }
     return false;
 }
 
