@@ -1,12 +1,20 @@
 #!/usr/bin/env bash
 # Installs the Debian/Ubuntu packages Tallaro needs to build, test and run.
 # Idempotent: packages already present are left alone; apt is asked only for what is missing.
-# Usage: scripts/install-deps.sh [build|test|run|screenshot|bench|fuzz]...  (default: test)
+# Usage: scripts/install-deps.sh [build|test|run|package|icons|screenshot|bench|fuzz]...  (default: test)
 set -euo pipefail
 
-build=(g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev fonts-ipafont-gothic fp-utils)
-test=(libgtest-dev libgmock-dev googletest libbenchmark-dev libgmp-dev python3)
-run=(xchm xdg-utils)
+build=(g++ cmake ninja-build qt6-base-dev libgl-dev fonts-ipafont-gothic)
+# xdg-utils: the window asks xdg-mime whether the desktop has a CHM viewer.
+test=(libgtest-dev libbenchmark-dev libgmp-dev python3 xdg-utils)
+# The desktop around the window: a CHM viewer and the opener for help and links, native
+# Wayland, the GNOME look (and its dark theme), and Qt's own texts in Japanese.
+run=(xchm xdg-utils qt6-wayland qt6-gtk-platformtheme qt6-translations-l10n)
+# The .deb and its checks: chmcmd compiles the help file (without it the help is HTML only),
+# dpkg-shlibdeps finds the Depends, and the validators and lintian check what is shipped.
+package=(fp-utils dpkg-dev lintian appstream desktop-file-utils)
+# scripts/render-icons.sh: the SVG renderer that draws the icon's PNG sizes.
+icons=(librsvg2-bin)
 screenshot=(xvfb xdotool imagemagick)
 # bench/compare: the calculators Tallaro is measured against, GNU time for peak memory, the chart.
 bench=(bc python3 time gnuplot-nox)
@@ -20,10 +28,12 @@ for what in "$@"; do
     build) ;;
     test) wanted+=("${test[@]}") ;;
     run) wanted+=("${run[@]}") ;;
+    package) wanted+=("${package[@]}") ;;
+    icons) wanted+=("${icons[@]}") ;;
     screenshot) wanted+=("${screenshot[@]}") ;;
     bench) wanted+=("${bench[@]}") ;;
     fuzz) wanted+=("${fuzz[@]}") ;;
-    *) echo "install-deps: unknown set '$what' (build, test, run, screenshot, bench, fuzz)" >&2; exit 2 ;;
+    *) echo "install-deps: unknown set '$what' (build, test, run, package, icons, screenshot, bench, fuzz)" >&2; exit 2 ;;
   esac
 done
 

@@ -3,7 +3,9 @@
 # build and one with AddressSanitizer and UndefinedBehaviorSanitizer; then fuzzes briefly.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/install-deps.sh test
+# The package set brings chmcmd, so that the help file is compiled too, and the tools the
+# install-tree test checks the package with.
+scripts/install-deps.sh test package
 export QT_QPA_PLATFORM=offscreen
 
 scripts/build.sh build/release -DCMAKE_BUILD_TYPE=Release
