@@ -1,6 +1,7 @@
 #include "CliOptions.h"
 
 #include <charconv>
+#include <string_view>
 
 namespace tallaro::cli {
 
@@ -8,9 +9,11 @@ const char *const usageText =
     "usage: tallaro-calc [--digits N] [--repetend] [--layout] [--] [A OP B]\n"
     "  With A OP B, prints one answer; without, reads lines A<TAB>OP<TAB>B from standard\n"
     "  input and prints one answer per line. OP is +, -, * or /.\n"
-    "  --digits N   fraction digits of a division (default 1000)\n"
+    "  --digits N   fraction digits of a division (default 1000); also --digits=N\n"
     "  --repetend   find the repeating block of a quotient: prints answer<TAB>head<TAB>tail\n"
-    "  --layout     print the answer laid out as in the calculator window\n";
+    "  --layout     print the answer laid out as in the calculator window\n"
+    "  --help       print this text\n"
+    "  --version    print the program's name and version\n";
 
 namespace {
 
@@ -39,8 +42,17 @@ std::optional<CliOptions> parseOptions(const std::vector<std::string> &args, std
             options.layout = true;
         } else if (arg == "--help" || arg == "-h") {
             options.help = true;
-        } else if (arg == "--digits") {
-            if (++i == args.size() || !parseInt(args[i], options.fractionDigits)) {
+        } else if (arg == "--version") {
+            options.version = true;
+        } else if (arg == "--digits" || arg.starts_with("--digits=")) {
+            // The value is the rest of "--digits=N", or else the next argument.
+            const std::string_view joined = "--digits=";
+            std::string value;
+            if (arg.size() >= joined.size())
+                value = arg.substr(joined.size());
+            else if (++i < args.size())
+                value = args[i];
+            if (!parseInt(value, options.fractionDigits)) {
                 error = "--digits needs a whole number";
                 return std::nullopt;
             }

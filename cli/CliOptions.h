@@ -11,6 +11,7 @@ struct CliOptions {
     bool repetend = false;
     bool layout = false;
     bool help = false;
+    bool version = false;
     std::vector<std::string> operands; // empty, or exactly A OP B
 };
 

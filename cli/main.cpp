@@ -6,6 +6,9 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 #include <iostream>
 #include <new>
 #include <string>
@@ -17,6 +20,7 @@ using tallaro::DecimalEngine;
 using tallaro::cli::CliOptions;
 
 constexpr int exitReadError = 1;
+constexpr int exitWriteError = 1;
 constexpr int exitUsage = 2;
 constexpr int exitOutOfMemory = 3;
 
@@ -101,6 +105,8 @@ int readLines(DecimalEngine &engine, const CliOptions &options) {
                 return exitUsage;
             }
             printAnswer(engine, options, std::move(a), op, std::move(b));
+            if (!std::cout)
+                return exitWriteError; // nobody gets the answers: stop computing them
         }
     } catch (const std::ios_base::failure &) {
         std::cout.flush();
@@ -121,6 +127,10 @@ int run(const std::vector<std::string> &args) {
         std::cout << tallaro::cli::usageText;
         return 0;
     }
+    if (options->version) {
+        std::cout << "tallaro-calc " TALLARO_VERSION "\n";
+        return 0;
+    }
     DecimalEngine engine;
     engine.m_fractionDigits = options->fractionDigits;
     engine.m_findRepetend = options->repetend ? 1 : 0;
@@ -131,18 +141,31 @@ int run(const std::vector<std::string> &args) {
     return 0;
 }
 
+// A full disk or a failing device shows at a write, at the last flush or only when the output is
+// closed; any of them means answers were lost, which must not pass for success.
+int closeOutput(int status) {
+    std::cout.flush();
+    if (std::cout && std::fclose(stdout) == 0)
+        return status;
+    std::cerr << "tallaro-calc: cannot write standard output";
+    if (errno != 0)
+        std::cerr << ": " << std::strerror(errno);
+    std::cerr << '\n';
+    return status == 0 ? exitWriteError : status;
+}
+
 } // namespace
 
 int main(int argc, char **argv) {
     std::ios::sync_with_stdio(false);
+    int status = 0;
     try {
-        const int status = run(std::vector<std::string>(argv + 1, argv + argc));
-        std::cout.flush();
-        return status;
+        status = run(std::vector<std::string>(argv + 1, argv + argc));
     } catch (const std::bad_alloc &) {
         // The answers of the lines before stay printed; the one that did not fit is dropped.
         std::cout.flush();
         std::cerr << "tallaro-calc: out of memory\n";
-        return exitOutOfMemory;
+        status = exitOutOfMemory;
     }
+    return closeOutput(status);
 }

@@ -12,7 +12,7 @@ root=$(cd "$here/../.." && pwd)
 build=$root/build/compare
 
 "$root/scripts/install-deps.sh" build bench
-cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DTALLARO_STATIC_CALC=ON \
       -DTALLARO_BUILD_TESTS=OFF -DTALLARO_BUILD_BENCH=OFF -DTALLARO_BUILD_GUI=OFF >/dev/null
 cmake --build "$build" --target tallaro-calc >"$build/build.log" 2>&1 ||
   { cat "$build/build.log" >&2; exit 1; }

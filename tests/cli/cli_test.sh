@@ -3,6 +3,7 @@
 # options and the exit status of mistakes.
 set -u
 calc=$1
+version=$2
 failures=0
 passes=0
 
@@ -26,6 +27,21 @@ check "truncated division to --digits, a zero dividend empty" $'0.142\n2.5\n\n0.
     "$(printf '1\t/\t7\n10\t/\t4\n0\t/\t5\n1\t/\t100000\n' | "$calc" --digits 3)"
 check "repetend of a quotient" $'0.001428571428571428571428571428\t3\t8' \
     "$("$calc" --digits 30 --repetend 1 / 700)"
+
+check "--version" "tallaro-calc $version" "$("$calc" --version)"
+check "--digits=N as --digits N" "0.33333" "$("$calc" --digits=5 1 / 3)"
+"$calc" --digits= 1 / 3 >/dev/null 2>&1
+check "--digits= without a number exits 2" 2 $?
+
+# Answers that cannot be written are a failure: at the last flush (a short answer), in the middle
+# of the run (a long one), and for the informational options alike.
+many=$(for _ in $(seq 2000); do printf '1\t/\t7\n'; done)
+for args in "1 + 1" "--version" "--help" "--digits 20"; do
+    err=$(echo "$many" | "$calc" $args 2>&1 >/dev/full)
+    check "'$args' to a full disk exits 1" 1 $?
+    check "'$args' to a full disk says why" \
+        "tallaro-calc: cannot write standard output: No space left on device" "$err"
+done
 
 "$calc" --frobnicate 1 + 2 >/dev/null 2>&1
 check "unknown option exits 2" 2 $?
