@@ -3,7 +3,27 @@
 #include "ControlIds.h"
 #include "DialogSupport.h"
 
+#include <optional>
+#include <string>
+
 namespace tallaro {
+
+namespace {
+
+// The first of the places the help may live that holds name: beside the program, then where a
+// tree that was moved as a whole keeps it (bin/../share/tallaro), then where this build installs
+// it, and the current folder last, so that a file left lying around never wins.
+std::optional<std::string> findHelp(Platform &platform, const std::string &name) {
+    const std::string program = platform.executableFolder();
+    const std::string paths[] = {program + "/" + name, program + "/../share/tallaro/" + name,
+                                 std::string(TALLARO_DATA_DIR) + "/" + name, name};
+    for (const std::string &path : paths)
+        if (platform.fileExists(path))
+            return path;
+    return std::nullopt;
+}
+
+} // namespace
 
 void CalcDialog::OnChangeA() {
     guarded([this] { showLength(ids::operandA, ids::lengthA); });
@@ -24,19 +44,17 @@ void CalcDialog::OnOutputFocus() { m_platform.focusFirstChild(); }
 // A clipboard that cannot be had keeps what it held; there is nothing more to tell the user.
 void CalcDialog::OnCopyAnswer() { m_platform.setClipboardText(m_answerText); }
 
-// The help file beside the user's work first, then beside the program, then where it is
-// installed; when it is nowhere, the desktop is asked for the bare name and says so itself.
+// The compiled help file where the desktop can show it; otherwise the same pages as HTML, which
+// any browser shows. When neither is anywhere, the desktop is asked for the bare name and says
+// itself that it is missing.
 void CalcDialog::openHelpFile(Platform &platform) {
-    const std::string name = "pomatrel.chm";
-    const std::string candidates[] = {name, platform.executableFolder() + "/" + name,
-                                      std::string(TALLARO_DATA_DIR) + "/" + name};
-    for (const std::string &path : candidates) {
-        if (platform.fileExists(path)) {
-            platform.openWithDesktop(path);
-            return;
-        }
-    }
-    platform.openWithDesktop(name);
+    const std::string chm = "pomatrel.chm";
+    if (const auto path = findHelp(platform, chm); path && platform.hasViewerFor(*path))
+        platform.openWithDesktop(*path);
+    else if (const auto pages = findHelp(platform, "help/index.html"))
+        platform.openWithDesktop(*pages);
+    else
+        platform.openWithDesktop(chm);
 }
 
 } // namespace tallaro

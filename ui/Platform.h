@@ -33,6 +33,8 @@ public:
     // Asks the desktop to open a file; the outcome is not reported.
     virtual void openWithDesktop(const std::string &path) = 0;
     virtual bool fileExists(const std::string &path) = 0;
+    // Whether the desktop has a program for files of this kind (told by the name's extension).
+    virtual bool hasViewerFor(const std::string &path) = 0;
     // The folder of the running program, without a trailing "/".
     virtual std::string executableFolder() = 0;
 

@@ -46,6 +46,9 @@ public:
     }
     void openWithDesktop(const std::string &path) override { calls.push_back("open " + path); }
     bool fileExists(const std::string &path) override { return files.contains(path); }
+    bool hasViewerFor(const std::string &path) override {
+        return chmViewer || !path.ends_with(".chm");
+    }
     std::string executableFolder() override { return "/opt/tallaro/bin"; }
     std::string loadString(int id) override { return id == ids::aboutString ? aboutEntry : ""; }
     bool appendSystemMenuEntry(unsigned command, const std::string &text) override {
@@ -62,6 +65,7 @@ public:
     std::deque<std::uint32_t> clock;
     std::string clipboard;
     std::set<std::string> files;
+    bool chmViewer = true;
     // "Tallaro のﾊﾞｰｼﾞｮﾝ情報(&A)..."
     std::string aboutEntry = "Tallaro \x82\xcc\xca\xde\xb0\xbc\xde\xae\xdd\x8f\xee\x95\xf1(&A)...";
     std::vector<std::string> calls;

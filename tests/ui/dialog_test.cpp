@@ -54,20 +54,33 @@ TEST(KeyboardFilter, EnterAndEscAlwaysAndEverythingButMovingOnOrHelpWhileParked)
     }
 }
 
-TEST_F(Dialog, HelpFileFromTheFirstFolderThatHasIt) {
-    const std::string here = "pomatrel.chm", beside = "/opt/tallaro/bin/pomatrel.chm",
-                      installed = TALLARO_DATA_DIR "/pomatrel.chm";
-    const std::pair<std::set<std::string>, std::string> cases[] = {
-        {{here, beside, installed}, here},
-        {{beside, installed}, beside},
-        {{installed}, installed},
-        {{}, here}, // the desktop tells the user that it is missing
+TEST_F(Dialog, HelpFromTheFirstFolderThatHasIt) {
+    const std::string beside = "/opt/tallaro/bin/", moved = "/opt/tallaro/bin/../share/tallaro/",
+                      installed = TALLARO_DATA_DIR "/", chm = "pomatrel.chm",
+                      html = "help/index.html";
+    struct Case {
+        std::set<std::string> files;
+        bool chmViewer;
+        std::string opened;
     };
-    for (const auto &[files, opened] : cases) {
-        window.files = files;
+    const Case cases[] = {
+        {{chm, installed + chm, moved + chm, beside + chm}, true, beside + chm},
+        {{chm, installed + chm, moved + chm}, true, moved + chm},
+        {{chm, installed + chm}, true, installed + chm},
+        {{chm}, true, chm},
+        // Without a viewer for it, the compiled file is passed over for the same pages as HTML.
+        {{beside + chm, installed + html, html}, false, installed + html},
+        {{beside + chm, moved + html}, true, beside + chm},
+        {{beside + html}, true, beside + html},
+        {{beside + chm}, false, chm}, // the desktop tells the user that it is missing
+        {{}, true, chm},
+    };
+    for (const Case &c : cases) {
+        window.files = c.files;
+        window.chmViewer = c.chmViewer;
         window.calls.clear();
         CalcApp(window).WinHelp(0, ids::help);
-        EXPECT_EQ(window.calls, std::vector<std::string>{"open " + opened});
+        EXPECT_EQ(window.calls, std::vector<std::string>{"open " + c.opened}) << c.opened;
     }
 }
 

@@ -16,7 +16,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QMimeDatabase>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QUrl>
 
 namespace tallaro::qt {
@@ -75,6 +77,18 @@ void QtPlatform::openWithDesktop(const std::string &path) {
 
 bool QtPlatform::fileExists(const std::string &path) {
     return QFileInfo(pathFromBytes(path)).isFile();
+}
+
+// Asked the way the desktop's opener decides: the default application of the file's type. No
+// answer (no xdg-mime, or it does not come back) counts as no viewer.
+bool QtPlatform::hasViewerFor(const std::string &path) {
+    const QMimeType type =
+        QMimeDatabase().mimeTypeForFile(pathFromBytes(path), QMimeDatabase::MatchExtension);
+    QProcess query;
+    query.start(QStringLiteral("xdg-mime"),
+                {QStringLiteral("query"), QStringLiteral("default"), type.name()});
+    return query.waitForFinished(3000) && query.exitStatus() == QProcess::NormalExit &&
+           query.exitCode() == 0 && !query.readAllStandardOutput().trimmed().isEmpty();
 }
 
 std::string QtPlatform::executableFolder() {

@@ -28,6 +28,7 @@ public:
     bool setClipboardText(const std::string &text) override;
     void openWithDesktop(const std::string &path) override;
     bool fileExists(const std::string &path) override;
+    bool hasViewerFor(const std::string &path) override;
     std::string executableFolder() override;
 
     std::string loadString(int id) override;
