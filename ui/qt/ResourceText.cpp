@@ -1,6 +1,8 @@
 #include "ResourceText.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QStringList>
 
 namespace tallaro::qt {
@@ -31,16 +33,17 @@ QString stringResource(int id) {
 
 QString versionValue(const QString &key) { return tableValue(QStringLiteral("version.txt"), key); }
 
+// Every size the icon was rendered at; Qt picks the nearest one wherever the icon is shown.
 QIcon applicationIcon() {
     QIcon icon;
-    icon.addFile(QStringLiteral(":/resources/icon128_32.xpm"), QSize(32, 32));
-    icon.addFile(QStringLiteral(":/resources/icon128_16.xpm"), QSize(16, 16));
+    for (const QFileInfo &image : QDir(QStringLiteral(":/resources/icons")).entryInfoList())
+        icon.addFile(image.filePath());
     return icon;
 }
 
 QPixmap imageResource(int id) {
     if (id == 128)
-        return QPixmap(QStringLiteral(":/resources/icon128_32.xpm"));
+        return QPixmap(QStringLiteral(":/resources/icons/tallaro-32.png"));
     if (id == 131)
         return QPixmap(QStringLiteral(":/resources/bitmap131.xpm"));
     return {};

@@ -12,9 +12,9 @@ QString resourceText(const QString &name);
 QString stringResource(int id);
 // A value of the version data (FileVersion, ProductName, ...); empty when there is none.
 QString versionValue(const QString &key);
-// Icon 128 with its 32 x 32 and 16 x 16 images.
+// Icon 128: the application icon in every size it was rendered at, 16 to 256 pixels.
 QIcon applicationIcon();
-// An image resource by id: 128 is the icon's large image, 131 the help bitmap.
+// An image resource by id: 128 is the icon at 32 x 32, 131 the help bitmap.
 QPixmap imageResource(int id);
 
 } // namespace tallaro::qt

@@ -1,6 +1,7 @@
 // tallaro: the calculator window. It shows the main dialog once; closing it ends the program.
 #include "CalcApp.h"
 #include "CalcWindow.h"
+#include "CommandLine.h"
 #include "ControlIds.h"
 #include "QtPlatform.h"
 #include "ResourceText.h"
@@ -8,9 +9,12 @@
 #include <QApplication>
 
 int main(int argc, char *argv[]) {
+    if (const auto status = tallaro::qt::answerInformationOptions(argc, argv))
+        return *status;
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tallaro"));
     QApplication::setApplicationVersion(tallaro::qt::versionValue(QStringLiteral("ProductVersion")));
+    QApplication::setDesktopFileName(QStringLiteral(TALLARO_APP_ID));
     QApplication::setWindowIcon(tallaro::qt::applicationIcon());
 
     tallaro::qt::CalcWindow window;
