@@ -4,17 +4,7 @@
 set -u
 calc=$1
 version=$2
-failures=0
-passes=0
-
-check() { # name expected actual
-    if [ "$2" == "$3" ]; then
-        passes=$((passes + 1))
-    else
-        failures=$((failures + 1))
-        printf 'FAIL %s\n--- expected\n%s\n--- actual\n%s\n' "$1" "$2" "$3"
-    fi
-}
+source "$(dirname "$0")/../support/check.sh"
 
 out=$(printf '1,000\t+\t 1\n-1.5\t+\t1.5\n5-\t+\t1\n1\tx\t2\n' | "$calc")
 check "lines from standard input" $'1001\n-0.0\n-4\n' "$out"$'\n'
@@ -81,5 +71,4 @@ nines=$(head -c 2000000 /dev/zero | tr '\0' '9')
 zeros=$(head -c 2000000 /dev/zero | tr '\0' '0')
 check "a line of millions of digits" "1$zeros" "$(printf '%s\t+\t1\n' "$nines" | "$calc")"
 
-echo "$passes passed, $failures failed"
-[ $failures -eq 0 ]
+finish

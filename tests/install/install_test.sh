@@ -7,17 +7,7 @@
 set -u
 build=$1
 version=$2
-failures=0
-passes=0
-
-check() { # name expected actual
-    if [ "$2" == "$3" ]; then
-        passes=$((passes + 1))
-    else
-        failures=$((failures + 1))
-        printf 'FAIL %s\n--- expected\n%s\n--- actual\n%s\n' "$1" "$2" "$3"
-    fi
-}
+source "$(dirname "$0")/../support/check.sh"
 
 for tool in desktop-file-validate appstreamcli lintian dpkg-shlibdeps man; do
     command -v "$tool" >/dev/null || { echo "install_test: needs $tool (scripts/install-deps.sh package)"; exit 1; }
@@ -89,5 +79,4 @@ for package in libqt6widgets6 fonts-ipafont-gothic; do
 done
 check "Recommends a CHM viewer" 1 "$(dpkg-deb -f "$deb" Recommends | grep -c xchm)"
 
-echo "$passes passed, $failures failed"
-[ $failures -eq 0 ]
+finish
