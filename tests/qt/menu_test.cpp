@@ -34,17 +34,25 @@ TEST_F(MenuTest, AboutEntryAfterASeparatorOpensTheAboutBox) {
     EXPECT_EQ(actions.last()->text(), QStringLiteral("Tallaro のﾊﾞｰｼﾞｮﾝ情報(&A)..."));
     QString caption;
     QStringList labels;
+    QSize icon;
     QTimer::singleShot(0, [&] {
         auto *about = dynamic_cast<TemplateDialog *>(QApplication::activeModalWidget());
         ASSERT_NE(about, nullptr);
         caption = about->windowTitle();
-        for (const QLabel *label : about->findChildren<QLabel *>())
+        for (const QLabel *label : about->findChildren<QLabel *>()) {
             labels << label->text();
+            if (!label->pixmap().isNull())
+                icon = label->pixmap().size();
+        }
         QTest::mouseClick(about->control(ids::ok), Qt::LeftButton);
     });
     actions.last()->trigger();
     EXPECT_EQ(caption, QStringLiteral("Tallaroのﾊﾞｰｼﾞｮﾝ情報"));
     EXPECT_TRUE(labels.contains(QStringLiteral("ＧＲＡＮＤＮＵＭ計算ｴﾝｼﾞﾝ\n\n     Version 1.0")));
+    EXPECT_EQ(icon, QSize(32, 32));
+    // The window's icon comes in every size it was drawn at, for the task bar and the switcher.
+    for (const int size : {16, 32, 48, 256})
+        EXPECT_TRUE(window.windowIcon().availableSizes().contains(QSize(size, size))) << size;
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr) << "OK did not close the box";
     EXPECT_TRUE(window.isVisible());
 }
