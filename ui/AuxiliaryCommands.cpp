@@ -45,16 +45,16 @@ void CalcDialog::OnOutputFocus() { m_platform.focusFirstChild(); }
 void CalcDialog::OnCopyAnswer() { m_platform.setClipboardText(m_answerText); }
 
 // The compiled help file where the desktop can show it; otherwise the same pages as HTML, which
-// any browser shows. When neither is anywhere, the desktop is asked for the bare name and says
-// itself that it is missing.
+// any browser shows. Without pages the compiled file is still handed over, or, when it is
+// nowhere, the bare name: the desktop then says itself what is missing.
 void CalcDialog::openHelpFile(Platform &platform) {
-    const std::string chm = "pomatrel.chm";
-    if (const auto path = findHelp(platform, chm); path && platform.hasViewerFor(*path))
-        platform.openWithDesktop(*path);
+    const auto chm = findHelp(platform, "pomatrel.chm");
+    if (chm && platform.hasViewerFor(*chm))
+        platform.openWithDesktop(*chm);
     else if (const auto pages = findHelp(platform, "help/index.html"))
         platform.openWithDesktop(*pages);
     else
-        platform.openWithDesktop(chm);
+        platform.openWithDesktop(chm.value_or("pomatrel.chm"));
 }
 
 } // namespace tallaro

@@ -72,8 +72,8 @@ TEST_F(Dialog, HelpFromTheFirstFolderThatHasIt) {
         {{beside + chm, installed + html, html}, false, installed + html},
         {{beside + chm, moved + html}, true, beside + chm},
         {{beside + html}, true, beside + html},
-        {{beside + chm}, false, chm}, // the desktop tells the user that it is missing
-        {{}, true, chm},
+        {{beside + chm}, false, beside + chm}, // the desktop says it has nothing to open it with
+        {{}, true, chm},                       // the desktop says that it is missing
     };
     for (const Case &c : cases) {
         window.files = c.files;
