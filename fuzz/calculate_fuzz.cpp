@@ -1,7 +1,9 @@
 // Arbitrary bytes as A, the operator and B, with a small fraction-digit limit and repetend
-// detection on or off: the answer must be empty or a well-formed number, and the repetend
-// places, when found, must lie inside the quotient's fraction.
+// detection on or off: the answer must be empty or a well-formed number, empty exactly when
+// a reason for it is named, and the repetend places, when found, must lie inside the
+// quotient's fraction.
 #include "DecimalEngine.h"
+#include "EmptyAnswerReason.h"
 #include "NumberShape.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
@@ -21,6 +23,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 
     const std::string answer = engine.calculate(a, op, b);
     if (!isWellFormedAnswer(answer))
+        std::abort();
+    const bool named =
+        tallaro::emptyAnswerReason(a, op, b).kind != tallaro::EmptyAnswerReason::Kind::None;
+    if (named != answer.empty())
         std::abort();
     if (engine.m_repetendTail != 0) {
         const std::size_t point = answer.find('.');
