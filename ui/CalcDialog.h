@@ -68,6 +68,7 @@ private:
     TimedAnswer timedCalculate(DecimalString a, std::string_view op, DecimalString b);
     void runArithmetic(std::string_view op);
     void runDivision();
+    void showAnswer(const DecimalString &answer, const std::string &whyEmpty);
     void showLength(int field, int counter);
     template <typename Command> void guarded(Command command);
     void releaseWorkingTexts();

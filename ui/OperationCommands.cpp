@@ -4,6 +4,7 @@
 #include "CalcDialog.h"
 #include "ControlIds.h"
 #include "DialogSupport.h"
+#include "EmptyAnswerText.h"
 #include "PrecisionField.h"
 
 #include <cstdint>
@@ -61,8 +62,9 @@ CalcDialog::TimedAnswer CalcDialog::timedCalculate(DecimalString a, std::string_
 void CalcDialog::runArithmetic(std::string_view op) {
     DecimalString a = m_platform.fieldText(ids::operandA);
     DecimalString b = m_platform.fieldText(ids::operandB);
+    const std::string whyEmpty = emptyAnswerText(a, op, b);
     TimedAnswer run = timedCalculate(std::move(a), op, std::move(b));
-    m_platform.setFieldText(ids::answer, layoutAnswer(run.answer));
+    showAnswer(run.answer, whyEmpty);
     m_platform.setFieldText(ids::repetendHead, {});
     m_platform.setFieldText(ids::repetendTail, {});
     showDigitCounts(run.answer);
@@ -78,8 +80,9 @@ void CalcDialog::runDivision() {
     DecimalString b = m_platform.fieldText(ids::operandB);
     m_fractionDigits = leadingInteger(m_platform.fieldText(ids::precision));
     m_findRepetend = m_platform.isChecked(ids::findRepetend) ? 1 : 0;
+    const std::string whyEmpty = emptyAnswerText(a, "/", b);
     TimedAnswer run = timedCalculate(std::move(a), "/", std::move(b));
-    m_platform.setFieldText(ids::answer, layoutAnswer(run.answer));
+    showAnswer(run.answer, whyEmpty);
     // Before the elapsed-time division, which must leave the quotient's repetend places alone.
     m_findRepetend = 0;
     showDigitCounts(run.answer);
@@ -89,6 +92,13 @@ void CalcDialog::runDivision() {
     if (m_repetendSelEnd > 0)
         m_platform.selectAnswer(m_repetendSelStart, m_repetendSelEnd);
     m_answerText = std::move(run.answer);
+}
+
+// An empty answer keeps its field empty and says why in the field's placeholder. The reason
+// is worked out before the engine takes the operands over; it costs one quick scan of each.
+void CalcDialog::showAnswer(const DecimalString &answer, const std::string &whyEmpty) {
+    m_platform.setFieldText(ids::answer, layoutAnswer(answer));
+    m_platform.setFieldPlaceholder(ids::answer, answer.empty() ? whyEmpty : std::string());
 }
 
 std::string CalcDialog::layoutAnswer(DecimalString answer) {
@@ -121,6 +131,8 @@ std::string CalcDialog::elapsedText(const DecimalString &ms) {
     return divide(ms, "1000") + cp932::seconds;
 }
 
-std::string CalcDialog::intToText(std::int32_t value) { return std::to_string(value); }
+std::string CalcDialog::intToText(std::int32_t value) {
+    return std::to_string(value);
+}
 
 } // namespace tallaro

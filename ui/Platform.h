@@ -15,6 +15,8 @@ public:
     // A field's whole text, and its replacement, by control id.
     virtual std::string fieldText(int id) = 0;
     virtual void setFieldText(int id, const std::string &text) = 0;
+    // The grey text a field shows while it is empty; the empty text shows nothing.
+    virtual void setFieldPlaceholder(int id, const std::string &text) = 0;
     // The state of check box 1016: true when ticked.
     virtual bool isChecked(int id) = 0;
     // Selects characters [start, end) of the answer field without scrolling; offsets count

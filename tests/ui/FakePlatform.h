@@ -27,6 +27,7 @@ public:
         if (id == ids::answer) // a new text drops the selection, as the answer field does
             selection = {-1, -1};
     }
+    void setFieldPlaceholder(int id, const std::string &text) override { placeholders[id] = text; }
     bool isChecked(int id) override { return id == ids::findRepetend && checkBox; }
     void selectAnswer(int start, int end) override { selection = {start, end}; }
     void focusFirstChild() override {}
@@ -60,6 +61,7 @@ public:
     void showMessage(const std::string &text) override { calls.push_back("message " + text); }
 
     std::map<int, std::string> fields;
+    std::map<int, std::string> placeholders;
     bool checkBox = false;
     std::pair<int, int> selection{-1, -1}; // none
     std::deque<std::uint32_t> clock;

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <iconv.h>
+
 #include <climits>
 #include <string>
 
@@ -105,6 +107,42 @@ TEST_F(Commands, RoadOfOneSeventhWithTheBoxTicked) {
     EXPECT_EQ(marked(), "14285 7");
     EXPECT_EQ(dialog.m_findRepetend, 0);
     EXPECT_EQ(copied(), quotient);
+}
+
+// Field texts are CP932; the expected texts here are written as the user reads them.
+std::string cp932(std::string utf8) {
+    const iconv_t convert = iconv_open("CP932", "UTF-8");
+    std::string out(utf8.size() * 2, '\0');
+    char *in = utf8.data(), *to = out.data();
+    std::size_t inLeft = utf8.size(), outLeft = out.size();
+    EXPECT_NE(iconv(convert, &in, &inLeft, &to, &outLeft), static_cast<std::size_t>(-1)) << utf8;
+    iconv_close(convert);
+    out.resize(out.size() - outLeft);
+    return out;
+}
+
+// An empty answer stays empty and says why in the field's placeholder; an answer clears it.
+TEST_F(Commands, EmptyAnswerSaysWhyInThePlaceholder) {
+    const std::tuple<Command, const char *, const char *, const char *> cases[] = {
+        {&CalcDialog::OnAdd, "", "1", "(A)が空です。"},
+        {&CalcDialog::OnSubtract, "1", "", "(B)が空です。"},
+        {&CalcDialog::OnAdd, "12345\r\n", "5", "(A)に数に使えない文字（改行）があります。"},
+        {&CalcDialog::OnMultiply, "1", "+5", "(B)に数に使えない文字「+」があります。"},
+        {&CalcDialog::OnAdd, "１２", "1", "(A)に数に使えない文字「１」があります。"},
+        {&CalcDialog::OnAdd, "1\t2", "1", "(A)に数に使えない文字（タブ）があります。"},
+        {&CalcDialog::OnAdd, "1　2", "1", "(A)に数に使えない文字（全角の空白）があります。"},
+        {&CalcDialog::OnAdd, "1", "\x7f", "(B)に数に使えない文字（制御文字 0x7F）があります。"},
+        {&CalcDialog::OnDivide, "1.2.3", "1", "(A)に小数点が二つ以上あります。"},
+        {&CalcDialog::OnMultiply, "-", "5", "(A)に数字がありません。"},
+        {&CalcDialog::OnDivide, "1", "0", "(B)が0です。0では割れません。"},
+        {&CalcDialog::OnDivide, "0.0", "5", "(A)が0です。0の割り算は答えを出しません。"},
+        {&CalcDialog::OnDivide, "1", "4", ""},
+    };
+    for (const auto &[command, a, b, why] : cases) {
+        press(command, cp932(a), cp932(b));
+        EXPECT_EQ(window.placeholders[ids::answer], cp932(why)) << a << " " << b;
+        EXPECT_EQ(window.fields[ids::answer].empty(), *why != '\0') << a << " " << b;
+    }
 }
 
 // The precision field that a division reads.

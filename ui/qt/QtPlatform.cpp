@@ -42,6 +42,12 @@ void QtPlatform::setFieldText(int id, const std::string &text) {
         setControlText(*control, fromCp932(text));
 }
 
+// Through the property that every kind of text field has, whichever widget shows the field.
+void QtPlatform::setFieldPlaceholder(int id, const std::string &text) {
+    if (QWidget *control = m_window.control(id))
+        control->setProperty("placeholderText", fromCp932(text));
+}
+
 bool QtPlatform::isChecked(int id) {
     const auto *button = qobject_cast<const QAbstractButton *>(m_window.control(id));
     return button && button->isChecked();

@@ -17,6 +17,7 @@ public:
 
     std::string fieldText(int id) override;
     void setFieldText(int id, const std::string &text) override;
+    void setFieldPlaceholder(int id, const std::string &text) override;
     bool isChecked(int id) override;
     void selectAnswer(int start, int end) override;
     void focusFirstChild() override;
