@@ -10,18 +10,18 @@ BUTTON	1	496,39,9,14	default|hidden	OK
 BUTTON	2	494,56,11,14	hidden	ｷｬﾝｾﾙ
 EDIT	1000	63,25,213,50	multiline|right|vscroll|autovscroll|border|tabstop	
 EDIT	1001	63,103,213,50	multiline|right|vscroll|autovscroll|border|tabstop	
-EDIT	1002	33,203,266,76	multiline|vscroll|autovscroll|keepselection|border|tabstop	
+EDIT	1002	33,203,266,76	multiline|vscroll|autovscroll|keepselection|border|readonly	
 BUTTON	1003	82,165,34,25	tabstop	A＋B
 BUTTON	1004	129,165,34,25	tabstop	A－B
 BUTTON	1005	176,165,34,25	tabstop	A×B
 BUTTON	1006	223,165,34,25	tabstop	A÷B
 LABEL	-1	278,88,11,8		桁
 LABEL	-1	347,140,54,8	right	少数部の桁数
-EDIT	1007	344,66,46,15	center|autohscroll|border|tabstop	
-EDIT	1008	412,66,46,15	center|autohscroll|border|tabstop	
-EDIT	1009	385,31,72,15	center|autohscroll|border|tabstop	
-EDIT	1010	346,222,42,13	center|autohscroll|border|tabstop	
-EDIT	1011	412,222,42,13	center|autohscroll|border|tabstop	
+EDIT	1007	344,66,46,15	center|autohscroll|border|readonly	
+EDIT	1008	412,66,46,15	center|autohscroll|border|readonly	
+EDIT	1009	385,31,72,15	center|autohscroll|border|readonly	
+EDIT	1010	346,222,42,13	center|autohscroll|border|readonly	
+EDIT	1011	412,222,42,13	center|autohscroll|border|readonly	
 EDIT	1012	406,136,49,15	right|autohscroll|border|tabstop	
 LABEL	-1	42,29,18,8		(A)=
 LABEL	-1	42,107,17,8		(B)=

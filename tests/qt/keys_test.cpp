@@ -2,6 +2,8 @@
 // and while it is parked no key acts.
 #include "WindowFixture.h"
 
+#include <QClipboard>
+
 namespace tallaro::qt {
 namespace {
 
@@ -45,10 +47,26 @@ TEST_F(KeysTest, OutputFieldsHandTheFocusOnAndOnlyTabAndF1Act) {
     EXPECT_EQ(QApplication::focusWidget(), widget(ids::operandA));
     press(Qt::Key_F1);
     EXPECT_EQ(helpRequests, 2);
-    // After A÷B the next tab stop in template order is the integer-digit field 1007.
-    widget(ids::divideButton)->setFocus();
+}
+
+// From start-up: "12", Tab, "30", Tab, Space computes A＋B. Tab goes on through the buttons
+// in template order, skipping the output fields and the hidden buttons, round to (A).
+TEST_F(KeysTest, TheKeyboardAloneCalculatesAndCopies) {
+    QTest::keyClicks(QApplication::focusWidget(), "12");
     press(Qt::Key_Tab);
-    EXPECT_TRUE(window.focusParked());
+    QTest::keyClicks(QApplication::focusWidget(), "30");
+    press(Qt::Key_Tab);
+    press(Qt::Key_Space);
+    const int chain[] = {ids::addButton,    ids::subtractButton, ids::multiplyButton,
+                         ids::divideButton, ids::precision,      ids::findRepetend,
+                         ids::copyButton,   ids::operandA};
+    for (int id : chain) {
+        EXPECT_EQ(QApplication::focusWidget(), widget(id)) << id;
+        if (id == ids::copyButton)
+            press(Qt::Key_Space);
+        press(Qt::Key_Tab);
+    }
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "42");
 }
 
 TEST_F(KeysTest, CountersCountTheBytesOfTheOperand) {

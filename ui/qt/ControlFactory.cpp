@@ -108,6 +108,9 @@ QWidget *newControl(const ControlTemplate &item, QWidget *dialog) {
 }
 
 Qt::FocusPolicy focusPolicy(const ControlTemplate &item) {
+    // A control the template hides is never seen, so it must never hold the keyboard.
+    if (item.styles & Hidden)
+        return Qt::NoFocus;
     switch (item.kind) {
     case ControlKind::Button:
     case ControlKind::Edit:
@@ -123,6 +126,10 @@ Qt::FocusPolicy focusPolicy(const ControlTemplate &item) {
 QWidget *createControl(const ControlTemplate &item, BaseUnits units, QWidget *dialog) {
     QWidget *widget = newControl(item, dialog);
     widget->setFocusPolicy(focusPolicy(item));
+    // An output field: no caret, and no way to type, paste or drop text into it; the user can
+    // still select and copy. Set through the property that every kind of text field has.
+    if (item.styles & ReadOnly)
+        widget->setProperty("readOnly", true);
     QRect rect = toPixels(item.rect, units);
     // An image sets its control's size, whatever the template says.
     if (const auto *picture = qobject_cast<QLabel *>(widget); picture && !picture->pixmap().isNull())

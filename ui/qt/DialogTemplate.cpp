@@ -14,13 +14,14 @@
 namespace tallaro::qt {
 namespace {
 
-constexpr std::array<std::pair<const char *, unsigned>, 18> styleWords{{
+constexpr std::array<std::pair<const char *, unsigned>, 19> styleWords{{
     {"hidden", Hidden},           {"default", DefaultButton}, {"multiline", Multiline},
     {"right", AlignRight},        {"center", AlignCenter},    {"vscroll", VScroll},
     {"autovscroll", AutoVScroll}, {"autohscroll", AutoHScroll}, {"keepselection", KeepSelection},
     {"border", Border},           {"tabstop", TabStop},       {"flat", Flat},
     {"notify", Notify},           {"sysmenu", SysMenu},       {"minimizebox", MinimizeBox},
     {"maximizebox", MaximizeBox}, {"sizable", Sizable},       {"modalframe", ModalFrame},
+    {"readonly", ReadOnly},
 }};
 
 constexpr std::array<std::pair<const char *, ControlKind>, 7> kindWords{{

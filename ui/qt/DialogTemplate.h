@@ -29,6 +29,7 @@ enum Style : unsigned {
     MaximizeBox = 1u << 15,
     Sizable = 1u << 16,
     ModalFrame = 1u << 17,
+    ReadOnly = 1u << 18,
 };
 
 enum class ControlKind { Button, Edit, Label, GroupBox, CheckBox, Bitmap, Icon };
