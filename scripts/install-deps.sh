@@ -5,8 +5,13 @@
 set -euo pipefail
 
 build=(g++ cmake ninja-build qt6-base-dev libgl-dev fonts-ipafont-gothic)
-# xdg-utils: the window asks xdg-mime whether the desktop has a CHM viewer.
-test=(libgtest-dev libbenchmark-dev libgmp-dev python3 xdg-utils)
+# The window as a desktop user and a screen reader meet it (tests/desktop): an X server, a
+# window manager, keys and clicks, a session bus, the accessibility bus and its Python client.
+desktop=(xvfb openbox xdotool dbus at-spi2-core python3-pyatspi)
+# xdg-utils: the window asks xdg-mime whether the desktop has a CHM viewer. The window tests
+# read Qt's own texts in Japanese.
+test=(libgtest-dev libbenchmark-dev libgmp-dev python3 xdg-utils qt6-translations-l10n
+      "${desktop[@]}")
 # The desktop around the window: a CHM viewer and the opener for help and links, native
 # Wayland, the GNOME look (and its dark theme), and Qt's own texts in Japanese.
 run=(xchm xdg-utils qt6-wayland qt6-gtk-platformtheme qt6-translations-l10n)

@@ -1,5 +1,6 @@
 #include "CalcWindow.h"
 
+#include "Accessibility.h"
 #include "CalcDialog.h"
 #include "ControlIds.h"
 
@@ -7,6 +8,7 @@
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QPlainTextEdit>
 
 #include <array>
@@ -42,6 +44,21 @@ constexpr std::array<int, 6> outputFields{ids::answer,         ids::integerDigit
                                           ids::fractionDigits, ids::elapsedTime,
                                           ids::repetendHead,   ids::repetendTail};
 
+// The caption each field stands beside, as a screen reader reads the field; the template
+// does not tie a caption to its field, so this table does.
+constexpr std::pair<int, const char16_t *> fieldCaptions[] = {
+    {ids::operandA, u"(A)="},          {ids::operandB, u"(B)="},
+    {ids::answer, u"(答)="},           {ids::elapsedTime, u"所要時間"},
+    {ids::integerDigits, u"整数桁数"}, {ids::fractionDigits, u"少数桁数"},
+    {ids::precision, u"少数部の桁数"}, {ids::repetendHead, u"先頭"},
+    {ids::repetendTail, u"後尾"},
+};
+// The counters above the operands, read with what they count.
+constexpr std::pair<int, const char16_t *> counterCaptions[] = {
+    {ids::lengthA, u"(A)の桁数"},
+    {ids::lengthB, u"(B)の桁数"},
+};
+
 } // namespace
 
 CalcWindow::CalcWindow()
@@ -52,6 +69,14 @@ CalcWindow::CalcWindow()
     // Keys reach the focused control before the dialog sees them, so the dialog's filter
     // watches the whole application and keeps to the events of this window.
     qApp->installEventFilter(this);
+    nameFields();
+}
+
+void CalcWindow::nameFields() {
+    for (const auto &[id, caption] : fieldCaptions)
+        control(id)->setAccessibleName(QString::fromUtf16(caption));
+    for (const auto &[id, caption] : counterCaptions)
+        readAsCount(*qobject_cast<QLabel *>(control(id)), QString::fromUtf16(caption));
 }
 
 void CalcWindow::runModal(CalcDialog &model) {

@@ -37,6 +37,7 @@ protected:
     void contextMenuEvent(QContextMenuEvent *event) override;
 
 private:
+    void nameFields();
     void connectCommands();
     void runCommand(int id);
     bool filterKey(const QKeyEvent &event);

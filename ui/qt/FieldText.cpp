@@ -1,5 +1,7 @@
 #include "FieldText.h"
 
+#include "Accessibility.h"
+
 #include <QAbstractButton>
 #include <QLabel>
 #include <QLineEdit>
@@ -28,9 +30,10 @@ void setControlText(QWidget &control, const QString &text) {
         edit->setPlainText(text);
     else if (auto *line = qobject_cast<QLineEdit *>(&control))
         line->setText(text);
-    else if (auto *label = qobject_cast<QLabel *>(&control))
+    else if (auto *label = qobject_cast<QLabel *>(&control)) {
         label->setText(text);
-    else if (auto *button = qobject_cast<QAbstractButton *>(&control))
+        nameAfterCount(*label);
+    } else if (auto *button = qobject_cast<QAbstractButton *>(&control))
         button->setText(text);
 }
 

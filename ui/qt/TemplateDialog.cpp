@@ -1,5 +1,6 @@
 #include "TemplateDialog.h"
 
+#include "Accessibility.h"
 #include "ControlFactory.h"
 
 #include <utility>
@@ -24,6 +25,7 @@ Qt::WindowFlags templateWindowFlags(unsigned styles, bool hasParent) {
 
 TemplateDialog::TemplateDialog(DialogTemplate dialogTemplate, QWidget *parent)
     : QDialog(parent), m_template(std::move(dialogTemplate)) {
+    installAccessibility();
     setWindowFlags(templateWindowFlags(m_template.styles, parent != nullptr));
     setWindowTitle(m_template.caption);
     setFont(dialogFont(m_template.families, m_template.points));

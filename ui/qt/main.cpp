@@ -4,6 +4,7 @@
 #include "CommandLine.h"
 #include "ControlIds.h"
 #include "QtPlatform.h"
+#include "QtTranslations.h"
 #include "ResourceText.h"
 
 #include <QApplication>
@@ -12,6 +13,7 @@ int main(int argc, char *argv[]) {
     if (const auto status = tallaro::qt::answerInformationOptions(argc, argv))
         return *status;
     QApplication application(argc, argv);
+    tallaro::qt::installQtTranslations(application);
     QApplication::setApplicationName(QStringLiteral("Tallaro"));
     QApplication::setApplicationVersion(tallaro::qt::versionValue(QStringLiteral("ProductVersion")));
     QApplication::setDesktopFileName(QStringLiteral(TALLARO_APP_ID));

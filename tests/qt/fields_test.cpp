@@ -1,0 +1,105 @@
+// The fields as the user and a screen reader meet them: output fields take no pasted text,
+// an empty answer says why, and every field is found by its caption.
+#include "WindowFixture.h"
+
+#include <QAccessible>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+
+namespace tallaro::qt {
+namespace {
+
+using FieldsTest = WindowFixture;
+
+// Opens the field's own context menu where the user would, and chooses Paste if it offers
+// it; returns the menu's texts, one after the other.
+QString pasteFromContextMenu(QWidget &field) {
+    auto *scrolled = qobject_cast<QAbstractScrollArea *>(&field);
+    QWidget &target = scrolled ? *scrolled->viewport() : field;
+    const QPoint centre = target.rect().center();
+    QContextMenuEvent event(QContextMenuEvent::Mouse, centre, target.mapToGlobal(centre));
+    QApplication::sendEvent(&target, &event);
+    auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+    if (!menu) {
+        ADD_FAILURE() << "no context menu";
+        return {};
+    }
+    QString texts;
+    QAction *paste = nullptr;
+    for (QAction *action : menu->actions()) {
+        texts += action->text() + u'|';
+        if (action->objectName() == "edit-paste")
+            paste = action;
+    }
+    menu->close();
+    if (paste)
+        paste->trigger();
+    return texts;
+}
+
+// The field's own menu, in Japanese, offers Paste in an operand field and in no output field.
+// A middle click is tried on a real X server (tests/desktop), where there is an X selection.
+TEST_F(FieldsTest, NoPasteIntoAnOutputField) {
+    run("1", ids::divideButton, "7");
+    QGuiApplication::clipboard()->setText("99");
+    EXPECT_TRUE(pasteFromContextMenu(*widget(ids::operandB)).contains("貼り付け(&P)"));
+    EXPECT_EQ(text(ids::operandB), "799");
+    for (int id : {ids::answer, ids::integerDigits, ids::fractionDigits, ids::elapsedTime,
+                   ids::repetendHead, ids::repetendTail}) {
+        const QString before = text(id);
+        EXPECT_FALSE(pasteFromContextMenu(*widget(id)).contains("貼り付け")) << id;
+        EXPECT_EQ(text(id), before) << id;
+    }
+}
+
+// Each kind of refused input, through the real fields and their conversion to and from CP932.
+TEST_F(FieldsTest, AnEmptyAnswerSaysWhyInThePlaceholder) {
+    const std::tuple<QString, int, QString, QString> cases[] = {
+        {"", ids::multiplyButton, "5", "(A)が空です。"},
+        {"12345\n", ids::addButton, "5", "(A)に数に使えない文字（改行）があります。"},
+        {"1", ids::subtractButton, "１２", "(B)に数に使えない文字「１」があります。"},
+        {"1.2.3", ids::addButton, "1", "(A)に小数点が二つ以上あります。"},
+        {"5", ids::multiplyButton, "-", "(B)に数字がありません。"},
+        {"1", ids::divideButton, "0", "(B)が0です。0では割れません。"},
+        {"0", ids::divideButton, "4", "(A)が0です。0の割り算は答えを出しません。"},
+        {"1", ids::divideButton, "4", ""},
+    };
+    for (const auto &[a, button, b, why] : cases) {
+        edit(ids::operandA)->setPlainText(a);
+        edit(ids::operandB)->setPlainText(b);
+        click(button);
+        EXPECT_EQ(edit(ids::answer)->placeholderText(), why) << a.toStdString();
+    }
+}
+
+// Through the interfaces the desktop's accessibility bridge reads: every field is named by
+// its caption (a label the window shows), the counters by what they count, and the hidden
+// controls are not there at all.
+TEST_F(FieldsTest, ScreenReadersFindEveryFieldByItsCaption) {
+    type(ids::operandA, "-1.5");
+    QStringList captions, fields;
+    for (const QLabel *label : window.findChildren<QLabel *>())
+        captions << label->text();
+    QAccessibleInterface *dialog = QAccessible::queryAccessibleInterface(&window);
+    for (int i = 0; i < dialog->childCount(); ++i) {
+        QAccessibleInterface *child = dialog->child(i);
+        EXPECT_FALSE(child->state().invisible) << child->text(QAccessible::Name).toStdString();
+        if (child->role() == QAccessible::EditableText)
+            fields << child->text(QAccessible::Name);
+    }
+    EXPECT_EQ(fields, QStringList({"(A)=", "(B)=", "(答)=", "整数桁数", "少数桁数", "所要時間",
+                                   "先頭", "後尾", "少数部の桁数"}));
+    for (const QString &name : fields)
+        EXPECT_TRUE(captions.contains(name)) << name.toStdString();
+    const auto name = [this](int id) {
+        return QAccessible::queryAccessibleInterface(widget(id))->text(QAccessible::Name);
+    };
+    EXPECT_EQ(name(ids::lengthA), "(A)の桁数 4");
+    EXPECT_EQ(name(ids::lengthB), "(B)の桁数 0");
+}
+
+} // namespace
+} // namespace tallaro::qt
