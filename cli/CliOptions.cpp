@@ -6,12 +6,13 @@
 namespace tallaro::cli {
 
 const char *const usageText =
-    "usage: tallaro-calc [--digits N] [--repetend] [--layout] [--] [A OP B]\n"
+    "usage: tallaro-calc [--digits N] [--repetend] [--layout] [--quiet] [--] [A OP B]\n"
     "  With A OP B, prints one answer; without, reads lines A<TAB>OP<TAB>B from standard\n"
     "  input and prints one answer per line. OP is +, -, * or /.\n"
     "  --digits N   fraction digits of a division (default 1000); also --digits=N\n"
     "  --repetend   find the repeating block of a quotient: prints answer<TAB>head<TAB>tail\n"
     "  --layout     print the answer laid out as in the calculator window\n"
+    "  --quiet      an empty answer line only, without its reason on standard error\n"
     "  --help       print this text\n"
     "  --version    print the program's name and version\n";
 
@@ -40,6 +41,8 @@ std::optional<CliOptions> parseOptions(const std::vector<std::string> &args, std
             options.repetend = true;
         } else if (arg == "--layout") {
             options.layout = true;
+        } else if (arg == "--quiet") {
+            options.quiet = true;
         } else if (arg == "--help" || arg == "-h") {
             options.help = true;
         } else if (arg == "--version") {

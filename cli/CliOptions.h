@@ -12,6 +12,7 @@ struct CliOptions {
     bool layout = false;
     bool help = false;
     bool version = false;
+    bool quiet = false;                // no reason on standard error for an empty answer
     std::vector<std::string> operands; // empty, or exactly A OP B
 };
 

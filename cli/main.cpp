@@ -2,6 +2,7 @@
 #include "AnswerLayout.h"
 #include "CliOptions.h"
 #include "DecimalEngine.h"
+#include "EmptyAnswerMessage.h"
 
 #include <sys/stat.h>
 
@@ -24,11 +25,20 @@ constexpr int exitWriteError = 1;
 constexpr int exitUsage = 2;
 constexpr int exitOutOfMemory = 3;
 
+// line: the input line's number, or 0 for operands on the command line. An empty answer keeps
+// its line, so that scripts can pair answers with inputs, and standard error says why; the
+// reason is worked out before the engine takes the operands over.
 void printAnswer(DecimalEngine &engine, const CliOptions &options, std::string a,
-                 const std::string &op, std::string b) {
+                 const std::string &op, std::string b, long line) {
     engine.m_repetendHead = 0;
     engine.m_repetendTail = 0;
+    const std::string whyEmpty = options.quiet ? "" : tallaro::cli::emptyAnswerMessage(a, op, b);
     std::string answer = engine.calculate(std::move(a), op, std::move(b));
+    if (answer.empty() && !whyEmpty.empty()) {
+        std::cout.flush();
+        std::cerr << "tallaro-calc: " << (line > 0 ? "line " + std::to_string(line) + ": " : "")
+                  << whyEmpty << '\n';
+    }
     if (options.layout) {
         // The laid-out text ends its own lines; the places follow on a line of their own.
         std::cout << tallaro::layOutAnswer(std::move(answer), engine.m_repetendHead,
@@ -104,7 +114,7 @@ int readLines(DecimalEngine &engine, const CliOptions &options) {
                 std::cerr << "tallaro-calc: line " << number << ": expected A<TAB>OP<TAB>B\n";
                 return exitUsage;
             }
-            printAnswer(engine, options, std::move(a), op, std::move(b));
+            printAnswer(engine, options, std::move(a), op, std::move(b), number);
             if (!std::cout)
                 return exitWriteError; // nobody gets the answers: stop computing them
         }
@@ -136,8 +146,8 @@ int run(const std::vector<std::string> &args) {
     engine.m_findRepetend = options->repetend ? 1 : 0;
     if (options->operands.empty())
         return readLines(engine, *options);
-    printAnswer(engine, *options, options->operands[0], options->operands[1],
-                options->operands[2]);
+    printAnswer(engine, *options, options->operands[0], options->operands[1], options->operands[2],
+                0);
     return 0;
 }
 

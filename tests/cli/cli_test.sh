@@ -33,6 +33,24 @@ for args in "1 + 1" "--version" "--help" "--digits 20"; do
         "tallaro-calc: cannot write standard output: No space left on device" "$err"
 done
 
+# A refused line keeps its empty answer line; standard error names the line and the reason.
+err=/tmp/tallaro-cli-err.$$
+out=$(printf '1\t+\t2\n1\t/\t0\n\xef\xbc\x91\t+\t1\n\xe9\t+\t1\n1.2.3\t-\t1\n-\t*\t1\n0\t/\t5\n1\t%%\t2\n\t+\t1\n' |
+      "$calc" 2>$err | od -An -c | tr -d ' \n')
+check "refused lines keep their empty lines" '3\n\n\n\n\n\n\n\n\n' "$out"
+check "refused lines: the reasons on standard error" "tallaro-calc: line 2: B is zero: no division by zero
+tallaro-calc: line 3: A holds \"１\", which is not part of a number
+tallaro-calc: line 4: A holds the byte 0xE9, which is not part of a number
+tallaro-calc: line 5: A has a second decimal point
+tallaro-calc: line 6: A has no digit
+tallaro-calc: line 7: A is zero: a zero dividend gives no quotient
+tallaro-calc: line 8: unknown operator \"%\" (+, -, * or /)
+tallaro-calc: line 9: A is empty" "$(cat $err)"
+check "operands as arguments: the reason names no line" "tallaro-calc: A holds a line break, which is not part of a number" \
+    "$("$calc" $'1\n' + 1 2>&1 >/dev/null)"
+check "--quiet keeps the reasons back" "" "$(printf '1\t/\t0\n' | "$calc" --quiet 2>&1 >/dev/null)"
+rm -f $err
+
 "$calc" --frobnicate 1 + 2 >/dev/null 2>&1
 check "unknown option exits 2" 2 $?
 "$calc" --digits x 1 / 2 >/dev/null 2>&1
