@@ -79,7 +79,9 @@ def main(program):
             by_name.setdefault(child.name, child)
 
         fields = [child.name for child in children if child.getRoleName() == "text"]
-        check(fields == FIELDS, f"fields named by their captions: {fields}")
+        labels = [child.name for child in children if child.getRoleName() == "label"]
+        check(fields == FIELDS, f"fields named: {fields}")
+        check(set(fields) <= set(labels), "each field named by a caption the window shows")
         buttons = [child.name for child in children if child.getRoleName() == "push button"]
         check("OK" not in buttons and "ｷｬﾝｾﾙ" not in buttons, f"no hidden button: {buttons}")
         check(all("showing" in states(child) for child in children), "only shown controls")

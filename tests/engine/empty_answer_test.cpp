@@ -37,7 +37,6 @@ TEST(EmptyAnswerReason, NamesTheFirstRefusalExactlyWhenTheAnswerIsEmpty) {
         {"0.0", "/", "5", Kind::Zero},
         {"5", "/", "-0,0", Kind::Zero, Operand::B},
         {"-", "+", "5", Kind::None},
-        {",", "-", ".", Kind::None},
         {"0", "*", "5", Kind::None},
         {"1,000", "/", "3", Kind::None},
     };
