@@ -24,6 +24,8 @@ Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$work/display" >/dev/nu
 pids+=($!)
 await "$work/display" Xvfb
 export DISPLAY=":$(head -n 1 "$work/display")"
+# The test command runs the other window tests offscreen; this one is on the X server.
+export QT_QPA_PLATFORM=xcb
 openbox --startup "sh -c 'echo up >$work/wm'" >/dev/null 2>&1 &
 pids+=($!)
 await "$work/wm" openbox
