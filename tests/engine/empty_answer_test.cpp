@@ -25,7 +25,7 @@ TEST(EmptyAnswerReason, NamesTheFirstRefusalExactlyWhenTheAnswerIsEmpty) {
         {"", "*", "", Kind::Empty},
         {"1", "/", "", Kind::Empty, Operand::B},
         {"1", "", "2", Kind::Operator},
-        {"1", "x", "2", Kind::Operator},
+        {"1", "+ ", "2", Kind::Operator}, // compared as a whole
         {"+5", "x", "2", Kind::Character},
         {"3", "-", "12\r\n", Kind::Character, Operand::B, 2},
         {"\xef\xbc\x91", "/", "3", Kind::Character}, // a full-width "1"
