@@ -1,0 +1,373 @@
+#include "TextFieldModel.h"
+
+#include <algorithm>
+#include <cassert>
+
+namespace tallaro {
+namespace {
+
+bool isHighSurrogate(char16_t c) {
+    return c >= 0xD800 && c < 0xDC00;
+}
+bool isLowSurrogate(char16_t c) {
+    return c >= 0xDC00 && c < 0xE000;
+}
+bool isBlank(char16_t c) {
+    return c == u' ' || c == u'\t' || c == u'\u3000';
+}
+
+template <typename Char> char16_t unit(Char c) {
+    if constexpr (sizeof(Char) == 1)
+        return static_cast<unsigned char>(c);
+    else
+        return c;
+}
+
+// Line breaks arrive as "\r\n", "\r", "\n" or the paragraph separator; the field keeps "\n".
+template <typename Char> bool hasOddBreaks(std::basic_string_view<Char> text) {
+    bool odd = false;
+    for (const Char c : text)
+        odd |= unit(c) == u'\r' || unit(c) == u'\u2029';
+    return odd;
+}
+
+template <typename Char>
+std::size_t copyWithBreaks(std::basic_string_view<Char> text, char16_t *out) {
+    if (!hasOddBreaks(text)) {
+        std::transform(text.begin(), text.end(), out, unit<Char>);
+        return text.size();
+    }
+    std::size_t written = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        char16_t c = unit(text[i]);
+        if (c == u'\r' && i + 1 < text.size() && unit(text[i + 1]) == u'\n')
+            ++i;
+        if (c == u'\r' || c == u'\u2029')
+            c = u'\n';
+        out[written++] = c;
+    }
+    return written;
+}
+
+// At most as many breaks as the text has break characters.
+template <typename Char> std::size_t breakCharacters(std::basic_string_view<Char> text) {
+    std::size_t count = 0;
+    for (const Char c : text)
+        count += unit(c) == u'\n' || unit(c) == u'\r' || unit(c) == u'\u2029';
+    return count;
+}
+
+} // namespace
+
+TextFieldModel::TextFieldModel(const CharacterMeasure &measure, Align align)
+    : m_measure(measure), m_align(align), m_layout(m_text, measure) {}
+
+std::string TextFieldModel::asciiText() const {
+    assert(isAscii());
+    std::string bytes(m_cp932Length, '\0');
+    auto out = bytes.begin();
+    const auto [first, second] = m_text.pieces(0, size());
+    for (const std::u16string_view piece : {first, second}) {
+        if (lineBreaks() == 0) {
+            out = std::transform(piece.begin(), piece.end(), out,
+                                 [](char16_t c) { return static_cast<char>(c); });
+            continue;
+        }
+        for (const char16_t c : piece) {
+            if (c == u'\n')
+                *out++ = '\r';
+            *out++ = static_cast<char>(c);
+        }
+    }
+    return bytes;
+}
+
+TextFieldModel::Counts TextFieldModel::count(std::size_t from, std::size_t to) const {
+    const auto [first, second] = m_text.pieces(from, to);
+    Counts counts;
+    std::size_t breaks = 0;
+    for (const std::u16string_view piece : {first, second}) {
+        for (const char16_t c : piece) {
+            counts.nonAscii += c >= 0x80;
+            breaks += c == u'\n';
+        }
+    }
+    counts.cp932 = to - from + breaks;
+    if (counts.nonAscii == 0)
+        return counts;
+    // Each character beyond ASCII was counted as its code units; it takes what CP932 makes of it.
+    for (std::size_t pos = from; pos < to; ++pos) {
+        const char16_t c = m_text.at(pos);
+        if (c < 0x80)
+            continue;
+        if (isHighSurrogate(c) && pos + 1 < to && isLowSurrogate(m_text.at(pos + 1))) {
+            const char32_t code =
+                0x10000 + ((char32_t{c} - 0xD800) << 10) + (m_text.at(pos + 1) - 0xDC00u);
+            counts.cp932 = counts.cp932 - 2 + static_cast<std::size_t>(m_measure.cp932Bytes(code));
+            ++pos;
+        } else {
+            counts.cp932 = counts.cp932 - 1 + static_cast<std::size_t>(m_measure.cp932Bytes(c));
+        }
+    }
+    return counts;
+}
+
+void TextFieldModel::setText(std::u16string_view text) {
+    assign(text);
+}
+
+void TextFieldModel::setText(std::string_view ascii) {
+    assert(std::all_of(ascii.begin(), ascii.end(),
+                       [](char c) { return static_cast<unsigned char>(c) < 0x80; }));
+    assign(ascii);
+}
+
+// A new buffer of the right size, so that a long text replaced by another takes no more room
+// than the two of them while the new one is written.
+template <typename Char> void TextFieldModel::assign(std::basic_string_view<Char> text) {
+    GapBuffer fresh;
+    fresh.reserveFor(text.size());
+    fresh.commit(copyWithBreaks(text, fresh.openAt(0, 0)));
+    std::swap(m_text, fresh);
+    const Counts counts = count(0, size());
+    try {
+        m_layout.rebuild(m_layout.columns(), counts.nonAscii == 0);
+    } catch (...) {
+        std::swap(m_text, fresh);
+        throw;
+    }
+    m_nonAscii = counts.nonAscii;
+    m_cp932Length = counts.cp932;
+    m_caret = m_anchor = 0;
+    m_goalCell = -1;
+    m_history.clear();
+    m_done = 0;
+    m_typingOpen = false;
+}
+
+// Everything that can fail is done before the text changes.
+template <typename Char>
+std::u16string TextFieldModel::replace(std::size_t pos, std::size_t removed,
+                                       std::basic_string_view<Char> text) {
+    std::u16string gone = m_text.text(pos, pos + removed);
+    m_layout.reserve(breakCharacters(text));
+    m_text.reserveFor(text.size() > removed ? text.size() - removed : 0);
+
+    const Counts before = count(pos, pos + removed);
+    const std::size_t inserted = copyWithBreaks(text, m_text.openAt(pos, removed));
+    m_text.commit(inserted);
+    const Counts after = count(pos, pos + inserted);
+    m_nonAscii = m_nonAscii - before.nonAscii + after.nonAscii;
+    m_cp932Length = m_cp932Length - before.cp932 + after.cp932;
+    m_layout.update(pos, removed, inserted, isAscii());
+    m_text.trim();
+    m_caret = m_anchor = pos + inserted;
+    m_goalCell = -1;
+    return gone;
+}
+
+void TextFieldModel::insert(std::u16string_view text, bool typing) {
+    const std::size_t pos = selectionStart();
+    const std::size_t removed = selectionEnd() - pos;
+    if (typing && m_typingOpen && removed == 0) {
+        Edit &last = m_history[m_done - 1];
+        const std::size_t before = size();
+        replace(pos, 0, text);
+        last.present += size() - before;
+        return;
+    }
+    m_history.reserve(m_done + 1);
+    const std::size_t before = size() - removed;
+    std::u16string gone = replace(pos, removed, text);
+    record(pos, size() - before, std::move(gone), typing);
+}
+
+void TextFieldModel::eraseTo(CaretMove move) {
+    std::size_t from = selectionStart();
+    std::size_t to = selectionEnd();
+    if (from == to) {
+        const std::size_t end = target(move);
+        from = std::min(end, m_caret);
+        to = std::max(end, m_caret);
+    }
+    if (from == to)
+        return;
+    m_history.reserve(m_done + 1);
+    std::u16string gone = replace(from, to - from, std::u16string_view());
+    record(from, 0, std::move(gone), false);
+}
+
+void TextFieldModel::record(std::size_t pos, std::size_t inserted, std::u16string removed,
+                            bool typing) {
+    m_history.resize(m_done);
+    m_history.push_back({pos, inserted, std::move(removed), typing});
+    ++m_done;
+    m_typingOpen = typing;
+}
+
+// Undo and redo are one step: what is in the text and what it stands in for change places.
+void TextFieldModel::swapEdit(Edit &edit) {
+    std::u16string present = replace(edit.pos, edit.present, std::u16string_view(edit.absent));
+    edit.present = edit.absent.size();
+    edit.absent = std::move(present);
+    m_typingOpen = false;
+}
+
+void TextFieldModel::undo() {
+    if (!canUndo())
+        return;
+    swapEdit(m_history[m_done - 1]);
+    --m_done;
+}
+
+void TextFieldModel::redo() {
+    if (!canRedo())
+        return;
+    swapEdit(m_history[m_done]);
+    ++m_done;
+}
+
+void TextFieldModel::setCaret(std::size_t pos, bool extend) {
+    pos = std::min(pos, size());
+    // Never between the two halves of a character outside the basic plane.
+    if (pos > 0 && pos < size() && isLowSurrogate(at(pos)) && isHighSurrogate(at(pos - 1)))
+        --pos;
+    m_caret = pos;
+    if (!extend)
+        m_anchor = pos;
+    m_goalCell = -1;
+    m_typingOpen = false;
+}
+
+void TextFieldModel::select(std::size_t anchor, std::size_t caret) {
+    setCaret(anchor, false);
+    setCaret(caret, true);
+}
+
+void TextFieldModel::move(CaretMove move, bool extend) {
+    if (hasSelection() && !extend && (move == CaretMove::Left || move == CaretMove::Right)) {
+        setCaret(move == CaretMove::Left ? selectionStart() : selectionEnd(), false);
+        return;
+    }
+    const bool vertical = move == CaretMove::Up || move == CaretMove::Down ||
+                          move == CaretMove::PageUp || move == CaretMove::PageDown;
+    const double goal =
+        vertical && m_goalCell >= 0 ? m_goalCell : static_cast<double>(cellOf(m_caret));
+    setCaret(target(move), extend);
+    if (vertical)
+        m_goalCell = goal;
+}
+
+std::size_t TextFieldModel::target(CaretMove move) const {
+    switch (move) {
+    case CaretMove::Left:
+        return previousCharacter(m_caret);
+    case CaretMove::Right:
+        return nextCharacter(m_caret);
+    case CaretMove::WordLeft:
+        return previousWord(m_caret);
+    case CaretMove::WordRight:
+        return nextWord(m_caret);
+    case CaretMove::RowStart:
+        return row(rowOf(m_caret)).start;
+    case CaretMove::RowEnd:
+        return row(rowOf(m_caret)).end;
+    case CaretMove::Up:
+        return verticalTarget(1, false);
+    case CaretMove::Down:
+        return verticalTarget(1, true);
+    case CaretMove::PageUp:
+        return verticalTarget(m_pageRows, false);
+    case CaretMove::PageDown:
+        return verticalTarget(m_pageRows, true);
+    case CaretMove::TextStart:
+        return 0;
+    case CaretMove::TextEnd:
+        return size();
+    }
+    return m_caret;
+}
+
+std::size_t TextFieldModel::verticalTarget(std::size_t rows, bool down) const {
+    const std::size_t from = rowOf(m_caret);
+    const std::size_t to =
+        down ? std::min(from + rows, rowCount() - 1) : from - std::min(from, rows);
+    const double goal = m_goalCell >= 0 ? m_goalCell : static_cast<double>(cellOf(m_caret));
+    return positionAt(to, goal);
+}
+
+std::size_t TextFieldModel::nextCharacter(std::size_t pos) const {
+    if (pos >= size())
+        return size();
+    return pos +
+           (isHighSurrogate(at(pos)) && pos + 1 < size() && isLowSurrogate(at(pos + 1)) ? 2 : 1);
+}
+
+std::size_t TextFieldModel::previousCharacter(std::size_t pos) const {
+    if (pos == 0)
+        return 0;
+    return pos - (pos >= 2 && isLowSurrogate(at(pos - 1)) && isHighSurrogate(at(pos - 2)) ? 2 : 1);
+}
+
+// A word is a run of characters that are neither blanks nor line breaks; Ctrl+Right goes to
+// the start of the next one, Ctrl+Left to the start of this one or the one before.
+std::size_t TextFieldModel::nextWord(std::size_t pos) const {
+    if (pos < size() && at(pos) == u'\n')
+        return pos + 1;
+    while (pos < size() && at(pos) != u'\n' && !isBlank(at(pos)))
+        ++pos;
+    while (pos < size() && isBlank(at(pos)))
+        ++pos;
+    return pos;
+}
+
+std::size_t TextFieldModel::previousWord(std::size_t pos) const {
+    const std::size_t from = pos;
+    while (pos > 0 && isBlank(at(pos - 1)))
+        --pos;
+    if (pos > 0 && at(pos - 1) == u'\n')
+        return pos == from ? pos - 1 : pos;
+    while (pos > 0 && at(pos - 1) != u'\n' && !isBlank(at(pos - 1)))
+        --pos;
+    return pos;
+}
+
+std::pair<std::size_t, std::size_t> TextFieldModel::wordAt(std::size_t pos) const {
+    pos = std::min(pos, size());
+    if (pos == size() || at(pos) == u'\n') {
+        if (pos == 0 || at(pos - 1) == u'\n')
+            return {pos, pos};
+        --pos;
+    }
+    const bool blank = isBlank(at(pos));
+    const auto same = [&](std::size_t i) { return at(i) != u'\n' && isBlank(at(i)) == blank; };
+    std::size_t start = pos;
+    while (start > 0 && same(start - 1))
+        --start;
+    std::size_t end = pos + 1;
+    while (end < size() && same(end))
+        ++end;
+    return {start, end};
+}
+
+void TextFieldModel::setGrid(std::size_t columns, std::size_t pageRows) {
+    m_pageRows = std::max<std::size_t>(pageRows, 1);
+    if (columns != m_layout.columns())
+        m_layout.rebuild(columns, isAscii());
+}
+
+std::size_t TextFieldModel::indent(const TextLayout::Row &row) const {
+    return m_align == Align::Right ? columns() - std::min(row.cells, columns()) : 0;
+}
+
+std::size_t TextFieldModel::cellOf(std::size_t pos) const {
+    const TextLayout::Row current = row(rowOf(pos));
+    return indent(current) + m_layout.cellsBetween(current.start, pos);
+}
+
+std::size_t TextFieldModel::positionAt(std::size_t index, double cell) const {
+    const TextLayout::Row target = row(std::min(index, rowCount() - 1));
+    return m_layout.positionInRow(target, cell - static_cast<double>(indent(target)));
+}
+
+} // namespace tallaro
