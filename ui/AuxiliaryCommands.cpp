@@ -35,7 +35,11 @@ void CalcDialog::OnChangeB() {
 
 // Every byte counts, a double-byte character as two.
 void CalcDialog::showLength(int field, int counter) {
-    m_platform.setFieldText(counter, countText(m_platform.fieldText(field).size()));
+    m_platform.setFieldText(counter, countText(m_platform.fieldLength(field)));
+}
+
+void CalcDialog::OnFieldOutOfMemory() {
+    m_platform.showMessage(outOfMemoryMessage);
 }
 
 // The output fields never keep the focus, so they never get a caret to type with.

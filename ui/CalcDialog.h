@@ -37,6 +37,9 @@ public:
     // The length counters of the operand fields, on every change of their text.
     void OnChangeA();
     void OnChangeB();
+    // A field could not take the text the user typed or pasted for want of memory; it keeps
+    // the text it had.
+    void OnFieldOutOfMemory();
     // An output field got the focus: the focus moves on to the hidden first child.
     void OnOutputFocus();
     // The plain answer of the last command goes to the clipboard.

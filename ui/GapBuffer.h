@@ -12,7 +12,7 @@ namespace tallaro {
 // and the new place of the gap, so typing anywhere in millions of characters stays cheap.
 // Growing allocates before anything changes, so a failed allocation leaves the text as it was.
 class GapBuffer {
-  public:
+public:
     std::size_t size() const { return m_capacity - (m_gapEnd - m_gapStart); }
     std::size_t capacity() const { return m_capacity; }
     char16_t at(std::size_t i) const { return m_data[i < m_gapStart ? i : i + gapLength()]; }
@@ -32,7 +32,7 @@ class GapBuffer {
     // Gives back memory a much shorter text no longer needs, when the machine has it to give.
     void trim();
 
-  private:
+private:
     std::size_t gapLength() const { return m_gapEnd - m_gapStart; }
     void moveGap(std::size_t pos);
     void reallocate(std::size_t capacity);

@@ -12,11 +12,15 @@ class Platform {
 public:
     virtual ~Platform() = default;
 
-    // A field's whole text, and its replacement, by control id.
+    // A field's whole text, and its replacement, by control id. The replacement is the
+    // window's to keep, so a long answer moves into it instead of being copied.
     virtual std::string fieldText(int id) = 0;
-    virtual void setFieldText(int id, const std::string &text) = 0;
+    virtual void setFieldText(int id, std::string text) = 0;
     // The grey text a field shows while it is empty; the empty text shows nothing.
     virtual void setFieldPlaceholder(int id, const std::string &text) = 0;
+    // The byte count of a field's text, as fieldText would give it, without reading the text:
+    // the counters ask on every keystroke.
+    virtual std::size_t fieldLength(int id) = 0;
     // The state of check box 1016: true when ticked.
     virtual bool isChecked(int id) = 0;
     // Selects characters [start, end) of the answer field without scrolling; offsets count

@@ -138,8 +138,10 @@ template <typename Char> void TextFieldModel::assign(std::basic_string_view<Char
     }
     m_nonAscii = counts.nonAscii;
     m_cp932Length = counts.cp932;
+    m_lastChange = {0, fresh.size(), size()};
     m_caret = m_anchor = 0;
     m_goalCell = -1;
+    ++m_revision;
     m_history.clear();
     m_done = 0;
     m_typingOpen = false;
@@ -161,8 +163,10 @@ std::u16string TextFieldModel::replace(std::size_t pos, std::size_t removed,
     m_cp932Length = m_cp932Length - before.cp932 + after.cp932;
     m_layout.update(pos, removed, inserted, isAscii());
     m_text.trim();
+    m_lastChange = {pos, removed, inserted};
     m_caret = m_anchor = pos + inserted;
     m_goalCell = -1;
+    ++m_revision;
     return gone;
 }
 

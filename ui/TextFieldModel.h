@@ -35,7 +35,7 @@ enum class CaretMove {
 // units; a line break is one "\n", whichever kind came in. Every edit either happens whole or,
 // when memory runs out (std::bad_alloc), not at all.
 class TextFieldModel {
-  public:
+public:
     enum class Align { Left, Right };
 
     TextFieldModel(const CharacterMeasure &measure, Align align);
@@ -52,6 +52,15 @@ class TextFieldModel {
     std::u16string_view contiguous() { return m_text.contiguous(); }
     bool isAscii() const { return m_nonAscii == 0; }
     std::size_t lineBreaks() const { return m_layout.lineBreaks(); }
+    // Goes up with every change of the text.
+    std::size_t revision() const { return m_revision; }
+    // The latest change: at pos, `removed` characters became `inserted` others.
+    struct Change {
+        std::size_t pos = 0;
+        std::size_t removed = 0;
+        std::size_t inserted = 0;
+    };
+    Change lastChange() const { return m_lastChange; }
     // Every character's CP932 bytes, a line break counting as "\r\n".
     std::size_t cp932Length() const { return m_cp932Length; }
     // The text of an ASCII field as the dialog reads it, each line break as "\r\n".
@@ -96,12 +105,15 @@ class TextFieldModel {
     // Cells left empty before the row's first character.
     std::size_t indent(const TextLayout::Row &row) const;
     std::size_t rowOf(std::size_t pos) const { return m_layout.rowOf(pos); }
+    std::size_t cellsBetween(std::size_t from, std::size_t to) const {
+        return m_layout.cellsBetween(from, to);
+    }
     // The caret's distance in cells from the left edge, at pos.
     std::size_t cellOf(std::size_t pos) const;
     // The caret position nearest to a point `cell` cells from the left edge of a row.
     std::size_t positionAt(std::size_t row, double cell) const;
 
-  private:
+private:
     struct Edit {
         std::size_t pos;
         std::size_t present;   // characters the edit put in, now in the text
@@ -132,6 +144,8 @@ class TextFieldModel {
     TextLayout m_layout;
     std::size_t m_nonAscii = 0;
     std::size_t m_cp932Length = 0;
+    std::size_t m_revision = 0;
+    Change m_lastChange;
     std::size_t m_caret = 0;
     std::size_t m_anchor = 0;
     std::size_t m_pageRows = 1;

@@ -13,7 +13,7 @@ namespace tallaro {
 // character would not fit. While the text is ASCII every character covers one cell and all of
 // this is arithmetic; otherwise a paragraph is walked character by character.
 class TextLayout {
-  public:
+public:
     // Positions of a row's first character and of the one after its last, and its width.
     struct Row {
         std::size_t start = 0;
@@ -44,7 +44,7 @@ class TextLayout {
     // inside a line break it stands for the end of its line, past the end for the end.
     std::size_t positionOfWindowsOffset(std::size_t offset) const;
 
-  private:
+private:
     struct Step {
         std::size_t next;
         std::size_t cells;

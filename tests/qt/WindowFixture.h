@@ -6,9 +6,10 @@
 #include "CalcWindow.h"
 #include "ControlIds.h"
 #include "QtPlatform.h"
+#include "TextField.h"
 
 #include <QApplication>
-#include <QPlainTextEdit>
+#include <QClipboard>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -34,9 +35,9 @@ protected:
     ~WindowFixture() override { window.detach(); }
 
     QWidget *widget(int id) const { return window.control(id); }
-    QPlainTextEdit *edit(int id) const { return qobject_cast<QPlainTextEdit *>(widget(id)); }
+    TextField *field(int id) const { return qobject_cast<TextField *>(widget(id)); }
     QString text(int id) const {
-        return widget(id)->property(edit(id) ? "plainText" : "text").toString();
+        return field(id) ? field(id)->toPlainText() : widget(id)->property("text").toString();
     }
     // Clicks a control as the user would, at its centre.
     void click(int id) { QTest::mouseClick(widget(id), Qt::LeftButton); }
@@ -47,9 +48,15 @@ protected:
     }
     // Empties an operand field, clicks into it and types ASCII keys, one event per character.
     void type(int id, const QString &keys) {
-        edit(id)->clear();
+        field(id)->setPlainText(u"");
         click(id);
         QTest::keyClicks(QApplication::focusWidget(), keys);
+    }
+    // Pastes text into a field with Ctrl+V, where the caret is.
+    void paste(int id, const QString &text) {
+        QGuiApplication::clipboard()->setText(text);
+        widget(id)->setFocus();
+        QTest::keyClick(widget(id), Qt::Key_V, Qt::ControlModifier);
     }
     // Types both operands and presses an operation button.
     void run(const QString &a, int button, const QString &b) {

@@ -35,16 +35,15 @@ TEST_F(CommandsTest, EachButtonShowsAndCopiesItsAnswer) {
 // the focus.
 TEST_F(CommandsTest, RepetendIsMarkedInPlace) {
     click(ids::findRepetend);
-    QPlainTextEdit &answer = *edit(ids::answer);
+    TextField &answer = *field(ids::answer);
     // 1/619 repeats with a period of 618: the marking ends some twelve lines below the top.
     run("1", ids::divideButton, "619");
-    EXPECT_TRUE(answer.textCursor().selectedText().startsWith("00161 55088"));
+    EXPECT_TRUE(answer.selectedText().startsWith("00161 55088"));
     EXPECT_EQ(answer.verticalScrollBar()->value(), 0);
 
-    QTextCursor cursor = answer.textCursor();
-    cursor.setPosition(cursor.selectionStart());
     // Just inside the top of the marked digit, where the glyph leaves the background bare.
-    const QPoint inside = answer.cursorRect(cursor).topLeft() + QPoint(2, 1);
+    const QPoint inside =
+        answer.caretRect(answer.model().selectionStart()).topLeft() + QPoint(2, 1);
     // Another window takes the focus, and inactive selections have a colour of their own.
     const QPalette original = QApplication::palette();
     QPalette greyed = original;

@@ -77,7 +77,8 @@ TEST_F(KeysTest, CountersCountTheBytesOfTheOperand) {
     const std::pair<const char *, const char *> cases[] = {
         {"１２", "4"}, {"ｷﾔ", "2"}, {"7€", "2"}, {"12\n34", "6"}};
     for (const auto &[pasted, count] : cases) {
-        edit(ids::operandB)->setPlainText(QString::fromUtf8(pasted));
+        field(ids::operandB)->selectAll();
+        paste(ids::operandB, QString::fromUtf8(pasted));
         EXPECT_EQ(text(ids::lengthB), count) << pasted;
     }
     EXPECT_EQ(text(ids::lengthA), "8");

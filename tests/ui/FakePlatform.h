@@ -22,12 +22,13 @@ namespace tallaro {
 class FakePlatform : public Platform {
 public:
     std::string fieldText(int id) override { return fields[id]; }
-    void setFieldText(int id, const std::string &text) override {
-        fields[id] = text;
+    void setFieldText(int id, std::string text) override {
+        fields[id] = std::move(text);
         if (id == ids::answer) // a new text drops the selection, as the answer field does
             selection = {-1, -1};
     }
     void setFieldPlaceholder(int id, const std::string &text) override { placeholders[id] = text; }
+    std::size_t fieldLength(int id) override { return fields[id].size(); }
     bool isChecked(int id) override { return id == ids::findRepetend && checkBox; }
     void selectAnswer(int start, int end) override { selection = {start, end}; }
     void focusFirstChild() override {}

@@ -8,7 +8,7 @@ namespace tallaro {
 // full-width forms cover two cells and take two bytes, half-width kana one of each; the euro
 // sign and characters outside the basic plane have no CP932 form and become one "?".
 class TestMeasure : public CharacterMeasure {
-  public:
+public:
     int cells(char32_t c) const override {
         return (c >= 0x3000 && c < 0xFF61) || c >= 0x10000 ? 2 : 1;
     }

@@ -23,7 +23,7 @@ std::string utf8(std::u16string_view text) {
 }
 
 class TextFieldTest : public ::testing::Test {
-  protected:
+protected:
     std::u16string all() const { return field.text(0, field.size()); }
     // Each row as its characters, with the right-aligned rows' empty cells as ".".
     std::vector<std::u16string> rows() const {

@@ -3,13 +3,13 @@
 #include "Accessibility.h"
 #include "CalcDialog.h"
 #include "ControlIds.h"
+#include "TextField.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QPlainTextEdit>
 
 #include <array>
 
@@ -106,9 +106,13 @@ void CalcWindow::connectCommands() {
             connect(button, &QAbstractButton::clicked, this, [this, id] { runCommand(id); }));
     }
     for (int id : operandFields) {
-        auto *edit = qobject_cast<QPlainTextEdit *>(control(id));
+        auto *field = qobject_cast<TextField *>(control(id));
         m_connections.push_back(
-            connect(edit, &QPlainTextEdit::textChanged, this, [this, id] { runCommand(id); }));
+            connect(field, &TextField::textChanged, this, [this, id] { runCommand(id); }));
+    }
+    for (auto *field : findChildren<TextField *>()) {
+        m_connections.push_back(connect(field, &TextField::outOfMemory, this,
+                                        [this] { m_model->OnFieldOutOfMemory(); }));
     }
 }
 

@@ -1,14 +1,13 @@
 #include "ControlFactory.h"
 
 #include "ResourceText.h"
+#include "TextField.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTextOption>
 
 namespace tallaro::qt {
 namespace {
@@ -27,23 +26,14 @@ QWidget *button(const ControlTemplate &item, QWidget *dialog) {
     return widget;
 }
 
+// Multi-line fields wrap anywhere, a digit being as good a place as a blank.
 QWidget *multiLineEdit(const ControlTemplate &item, QWidget *dialog) {
-    auto *widget = new QPlainTextEdit(dialog);
-    widget->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    widget->setWordWrapMode(QTextOption::WrapAnywhere);
-    QTextOption option = widget->document()->defaultTextOption();
-    option.setAlignment(horizontalAlignment(item.styles));
-    option.setWrapMode(QTextOption::WrapAnywhere);
-    // Numbers read left to right; saying so spares the layout a search for right-to-left
-    // text through answers of millions of characters.
-    option.setTextDirection(Qt::LeftToRight);
-    widget->document()->setDefaultTextOption(option);
+    auto *widget = new TextField((item.styles & AlignRight) ? TextFieldModel::Align::Right
+                                                            : TextFieldModel::Align::Left,
+                                 dialog);
     widget->setVerticalScrollBarPolicy((item.styles & VScroll) ? Qt::ScrollBarAlwaysOn
                                                                : Qt::ScrollBarAlwaysOff);
     widget->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    // Tab moves on to the next control, as everywhere else in the dialog.
-    widget->setTabChangesFocus(true);
-    widget->setUndoRedoEnabled(false);
     if (item.styles & KeepSelection) {
         // The selection keeps the colour it has with the focus, so that the marked repetend
         // stands out while the user works elsewhere.

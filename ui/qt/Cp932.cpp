@@ -13,13 +13,12 @@ namespace {
 
 constexpr const char *codecName = "windows-31j";
 
+// Every character is looked at, without stopping early, so that the loop runs vectorised.
 bool isAscii(QStringView text) {
-    return std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; });
-}
-
-bool isAscii(std::string_view bytes) {
-    return std::all_of(bytes.begin(), bytes.end(),
-                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    char16_t all = 0;
+    for (const QChar c : text)
+        all |= c.unicode();
+    return all < 0x80;
 }
 
 // The converter marks a character it cannot encode with its own substitute bytes and stays
@@ -45,6 +44,13 @@ std::string encodeEachCharacter(QStringView text) {
 }
 
 } // namespace
+
+bool isAscii(std::string_view bytes) {
+    unsigned char all = 0;
+    for (const char c : bytes)
+        all |= static_cast<unsigned char>(c);
+    return all < 0x80;
+}
 
 std::string toCp932(QStringView text) {
     if (isAscii(text)) {

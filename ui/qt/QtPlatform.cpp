@@ -1,12 +1,12 @@
 #include "QtPlatform.h"
 
 #include "AboutDialog.h"
-#include "AnswerSelection.h"
 #include "CalcWindow.h"
 #include "ControlIds.h"
 #include "Cp932.h"
 #include "FieldText.h"
 #include "ResourceText.h"
+#include "TextField.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -17,7 +17,6 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QMimeDatabase>
-#include <QPlainTextEdit>
 #include <QProcess>
 #include <QUrl>
 
@@ -33,13 +32,19 @@ QString pathFromBytes(const std::string &path) {
 QtPlatform::QtPlatform(CalcWindow &window) : m_window(window) { m_clock.start(); }
 
 std::string QtPlatform::fieldText(int id) {
-    const QWidget *control = m_window.control(id);
-    return control ? toCp932(controlText(*control)) : std::string();
+    QWidget *control = m_window.control(id);
+    return control ? controlText(*control) : std::string();
 }
 
-void QtPlatform::setFieldText(int id, const std::string &text) {
+void QtPlatform::setFieldText(int id, std::string text) {
     if (QWidget *control = m_window.control(id))
-        setControlText(*control, fromCp932(text));
+        setControlText(*control, std::move(text));
+}
+
+std::size_t QtPlatform::fieldLength(int id) {
+    if (const auto *field = qobject_cast<const TextField *>(m_window.control(id)))
+        return field->model().cp932Length();
+    return fieldText(id).size();
 }
 
 // Through the property that every kind of text field has, whichever widget shows the field.
@@ -54,8 +59,14 @@ bool QtPlatform::isChecked(int id) {
 }
 
 void QtPlatform::selectAnswer(int start, int end) {
-    if (auto *answer = qobject_cast<QPlainTextEdit *>(m_window.control(ids::answer)))
-        selectWithoutScrolling(*answer, start, end);
+    auto *answer = qobject_cast<TextField *>(m_window.control(ids::answer));
+    if (!answer)
+        return;
+    const auto position = [answer](int offset) {
+        return answer->model().positionOfWindowsOffset(
+            static_cast<std::size_t>(std::max(offset, 0)));
+    };
+    answer->select(position(start), position(end));
 }
 
 void QtPlatform::focusFirstChild() { m_window.focusFirstChild(); }

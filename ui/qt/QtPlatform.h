@@ -16,7 +16,8 @@ public:
     explicit QtPlatform(CalcWindow &window);
 
     std::string fieldText(int id) override;
-    void setFieldText(int id, const std::string &text) override;
+    void setFieldText(int id, std::string text) override;
+    std::size_t fieldLength(int id) override;
     void setFieldPlaceholder(int id, const std::string &text) override;
     bool isChecked(int id) override;
     void selectAnswer(int start, int end) override;
