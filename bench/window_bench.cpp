@@ -1,27 +1,79 @@
-// The window end to end, as the user waits for it: two operands pasted into fields 1000
-// and 1001 with Ctrl+V, A＋B or A×B clicked, and the events that follow handled until the
-// laid-out answer is in field 1002. Runs on the offscreen platform unless a display is chosen.
+// The window as the user waits for it, on the offscreen platform unless a display is chosen
+// (QT_QPA_PLATFORM=xcb on an X server). Every case runs until the events it causes are handled
+// and the window has repainted:
+// - operands pasted with Ctrl+V and A＋B or A×B clicked, until the laid-out answer is shown;
+// - A×B alone on operands already in their fields, and the reading of those fields;
+// - a paste into (A), and a keystroke at the start, in the middle and at the end of a long one;
+// - a laid-out answer put into the answer field from the engine's answer, and scrolling it;
+// - the CPU the idle window takes while the caret blinks in a long operand.
+// Memory per character a field holds is reported where a field takes a long text.
 #include "BenchOperands.h"
 #include "CalcDialog.h"
 #include "CalcWindow.h"
 #include "ControlIds.h"
 #include "QtPlatform.h"
-
 #include "TextField.h"
+
 #include <QApplication>
 #include <QClipboard>
+#include <QEventLoop>
+#include <QScrollBar>
 #include <QTest>
+#include <QTimer>
 
 #include <benchmark/benchmark.h>
+
+#include <ctime>
+#include <fstream>
+#include <random>
+#include <string>
 
 namespace {
 
 using namespace tallaro;
 
-void paste(QWidget *field, const QString &text) {
+// Resident and peak resident memory of the process in bytes; the peak restarts on request.
+std::size_t memoryFigure(const std::string &key) {
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);) {
+        if (line.rfind(key + ":", 0) == 0)
+            return std::stoull(line.substr(key.size() + 1)) * 1024;
+    }
+    return 0;
+}
+void restartPeak() {
+    std::ofstream("/proc/self/clear_refs") << "5";
+}
+
+double processSeconds() {
+    timespec now{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
+}
+
+// The main window with its model, shown and idle.
+struct Window {
+    Window() : platform(window), model(platform) {
+        window.attach(model);
+        window.show();
+        window.activateWindow();
+        // Idle either way; a platform without a window manager may never say it is active.
+        (void)QTest::qWaitForWindowActive(&window, 1000);
+        QCoreApplication::processEvents();
+    }
+    ~Window() { window.detach(); }
+    qt::TextField &field(int id) { return *qobject_cast<qt::TextField *>(window.control(id)); }
+
+    qt::CalcWindow window;
+    qt::QtPlatform platform;
+    CalcDialog model{platform};
+};
+
+void paste(QWidget &field, const QString &text) {
     QGuiApplication::clipboard()->setText(text);
-    field->setFocus();
-    QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
+    field.setFocus();
+    QTest::keyClick(&field, Qt::Key_V, Qt::ControlModifier);
+    QCoreApplication::processEvents();
 }
 
 void pasteAndPress(benchmark::State &state, int button) {
@@ -30,32 +82,180 @@ void pasteAndPress(benchmark::State &state, int button) {
     const QString b = QString::fromStdString(benchDigits(digits, 2));
     for (auto _ : state) {
         state.PauseTiming();
-        qt::CalcWindow window;
-        qt::QtPlatform platform(window);
-        CalcDialog model(platform);
-        window.attach(model);
-        window.show();
-        QCoreApplication::processEvents();
+        Window w;
         state.ResumeTiming();
-
-        paste(window.control(ids::operandA), a);
-        paste(window.control(ids::operandB), b);
-        QTest::mouseClick(window.control(button), Qt::LeftButton);
+        paste(w.field(ids::operandA), a);
+        paste(w.field(ids::operandB), b);
+        QTest::mouseClick(w.window.control(button), Qt::LeftButton);
         QCoreApplication::processEvents();
-
         state.PauseTiming();
-        const auto *answer = qobject_cast<qt::TextField *>(window.control(ids::answer));
-        if (answer->model().size() == 0)
+        if (w.field(ids::answer).model().size() == 0)
             state.SkipWithError("no answer");
-        window.detach();
         state.ResumeTiming();
     }
-    state.SetItemsProcessed(state.iterations() * state.range(0));
 }
 void BM_PasteAndAdd(benchmark::State &state) { pasteAndPress(state, ids::addButton); }
 void BM_PasteAndMultiply(benchmark::State &state) { pasteAndPress(state, ids::multiplyButton); }
-BENCHMARK(BM_PasteAndAdd)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_PasteAndMultiply)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PasteAndAdd)
+    ->Arg(1000000)
+    ->Arg(10000000)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+BENCHMARK(BM_PasteAndMultiply)
+    ->Arg(1000000)
+    ->Arg(10000000)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+
+// The click on A×B until the answer shows, operands already in their fields.
+void BM_Multiply(benchmark::State &state) {
+    const auto digits = static_cast<std::size_t>(state.range(0));
+    Window w;
+    w.field(ids::operandA).setAsciiText(benchDigits(digits, 1));
+    w.field(ids::operandB).setAsciiText(benchDigits(digits, 2));
+    for (auto _ : state) {
+        QTest::mouseClick(w.window.control(ids::multiplyButton), Qt::LeftButton);
+        QCoreApplication::processEvents();
+    }
+    // The engine's share, as the elapsed-time field shows it ("1.234秒").
+    state.counters["engine_ms"] = 1000 * std::stod(w.platform.fieldText(ids::elapsedTime));
+}
+BENCHMARK(BM_Multiply)->Arg(10000000)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// What a command asks of the window before the engine starts: both operands as CP932.
+void BM_ReadOperands(benchmark::State &state) {
+    const auto digits = static_cast<std::size_t>(state.range(0));
+    Window w;
+    w.field(ids::operandA).setAsciiText(benchDigits(digits, 1));
+    w.field(ids::operandB).setAsciiText(benchDigits(digits, 2));
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(w.platform.fieldText(ids::operandA));
+        benchmark::DoNotOptimize(w.platform.fieldText(ids::operandB));
+    }
+}
+BENCHMARK(BM_ReadOperands)->Arg(10000000)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// A paste of digits into (A), replacing what it held, until the window is idle again.
+void BM_Paste(benchmark::State &state) {
+    const auto digits = static_cast<std::size_t>(state.range(0));
+    const QString text = QString::fromStdString(benchDigits(digits, 1));
+    Window w;
+    qt::TextField &field = w.field(ids::operandA);
+    double perCharacter = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        field.setPlainText(u"");
+        QCoreApplication::processEvents();
+        const std::size_t before = memoryFigure("VmRSS");
+        state.ResumeTiming();
+        paste(field, text);
+        state.PauseTiming();
+        perCharacter =
+            static_cast<double>(memoryFigure("VmRSS") - before) / static_cast<double>(digits);
+        state.ResumeTiming();
+    }
+    state.counters["field_bytes_per_char"] = perCharacter;
+}
+BENCHMARK(BM_Paste)->Arg(10000000)->Arg(100000000)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// One key in a 10^7-digit operand: a digit typed, Backspace, and the caret moved left. The
+// caret is put at random places (0), or by turns near the start and at the end (1), so that
+// each key finds the last edit far away.
+void keystroke(benchmark::State &state, Qt::Key key) {
+    constexpr std::size_t digits = 10000000;
+    Window w;
+    qt::TextField &field = w.field(ids::operandA);
+    field.setAsciiText(benchDigits(digits, 1));
+    field.setFocus();
+    std::mt19937 random(7);
+    bool nearStart = false;
+    for (auto _ : state) {
+        state.PauseTiming();
+        const std::size_t size = field.model().size();
+        nearStart = !nearStart;
+        const std::size_t place =
+            state.range(0) == 0 ? 1 + random() % (size - 1) : (nearStart ? 1 : size);
+        field.model().setCaret(place, false);
+        state.ResumeTiming();
+        QTest::keyClick(&field, key);
+        QCoreApplication::processEvents();
+    }
+}
+void BM_KeyDigit(benchmark::State &state) {
+    keystroke(state, Qt::Key_5);
+}
+void BM_KeyBackspace(benchmark::State &state) {
+    keystroke(state, Qt::Key_Backspace);
+}
+void BM_KeyLeft(benchmark::State &state) {
+    keystroke(state, Qt::Key_Left);
+}
+BENCHMARK(BM_KeyDigit)->DenseRange(0, 1)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_KeyBackspace)->DenseRange(0, 1)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_KeyLeft)->DenseRange(0, 1)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// From the engine's answer, a quotient with n fraction digits, to the laid-out answer shown.
+void BM_ShowAnswer(benchmark::State &state) {
+    const auto digits = static_cast<std::size_t>(state.range(0));
+    const std::string answer = "0." + benchDigits(digits, 3);
+    Window w;
+    double perCharacter = 0;
+    double peakPerCharacter = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        w.platform.setFieldText(ids::answer, {});
+        QCoreApplication::processEvents();
+        const std::size_t before = memoryFigure("VmRSS");
+        restartPeak();
+        state.ResumeTiming();
+        w.platform.setFieldText(ids::answer, w.model.layoutAnswer(answer));
+        QCoreApplication::processEvents();
+        state.PauseTiming();
+        const auto held = static_cast<double>(w.field(ids::answer).model().size());
+        perCharacter = static_cast<double>(memoryFigure("VmRSS") - before) / held;
+        peakPerCharacter = static_cast<double>(memoryFigure("VmHWM") - before) / held;
+        state.ResumeTiming();
+    }
+    state.counters["field_bytes_per_char"] = perCharacter;
+    state.counters["peak_bytes_per_char"] = peakPerCharacter;
+}
+BENCHMARK(BM_ShowAnswer)
+    ->Arg(20000000)
+    ->Arg(100000000)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+
+// A 10^8-digit answer scrolled to random lines and repainted.
+void BM_ScrollAnswer(benchmark::State &state) {
+    Window w;
+    w.platform.setFieldText(ids::answer, w.model.layoutAnswer("0." + benchDigits(100000000, 3)));
+    QScrollBar &bar = *w.field(ids::answer).verticalScrollBar();
+    std::mt19937 random(5);
+    for (auto _ : state) {
+        bar.setValue(static_cast<int>(random() % static_cast<unsigned>(bar.maximum())));
+        w.field(ids::answer).viewport()->repaint();
+    }
+}
+BENCHMARK(BM_ScrollAnswer)->Unit(benchmark::kMicrosecond)->UseRealTime();
+
+// The share of a core the window takes, idle, with the caret blinking in a 10^7-digit operand.
+void BM_IdleCaret(benchmark::State &state) {
+    Window w;
+    qt::TextField &field = w.field(ids::operandA);
+    field.setAsciiText(benchDigits(10000000, 1));
+    field.setFocus();
+    QCoreApplication::processEvents();
+    double share = 0;
+    for (auto _ : state) {
+        QEventLoop idle;
+        QTimer::singleShot(10000, &idle, &QEventLoop::quit);
+        const double cpu = processSeconds();
+        idle.exec();
+        share = (processSeconds() - cpu) / 10;
+    }
+    state.counters["cpu_percent"] = 100 * share;
+}
+BENCHMARK(BM_IdleCaret)->Iterations(1)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace
 

@@ -1,5 +1,7 @@
 #include "AnswerLayout.h"
 
+#include "LargePages.h"
+
 #include <algorithm>
 #include <climits>
 #include <cstdint>
@@ -78,7 +80,10 @@ LaidOutAnswer layOutAnswer(std::string answer, int repetendHead, int repetendTai
     const std::size_t integerText = integerLines * lineWidth;
     // The empty line before the fraction belongs to its first line: no fraction, no empty line.
     const std::size_t fractionStart = integerText + (fractionLines > 0 ? 2 : 0);
-    laid.text.assign(fractionStart + fractionLines * lineWidth, ' ');
+    const std::size_t length = fractionStart + fractionLines * lineWidth;
+    laid.text.reserve(length);
+    adviseLargePages(laid.text.data(), length);
+    laid.text.assign(length, ' ');
     char *text = laid.text.data();
     if (integerLines > 0)
         writeBlock(text, integerLines, signInPrefix ? " -" : "  ", integer, fill);

@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <cassert>
+#include <cstring>
+#include <memory>
+#include <type_traits>
 
 namespace tallaro {
 namespace {
@@ -24,37 +27,67 @@ template <typename Char> char16_t unit(Char c) {
 }
 
 // Line breaks arrive as "\r\n", "\r", "\n" or the paragraph separator; the field keeps "\n".
+bool isOddBreak(char16_t c) {
+    return c == u'\r' || c == u'\u2029';
+}
+
+// Every character is looked at, without stopping early, so that these loops run vectorised.
 template <typename Char> bool hasOddBreaks(std::basic_string_view<Char> text) {
     bool odd = false;
     for (const Char c : text)
-        odd |= unit(c) == u'\r' || unit(c) == u'\u2029';
+        odd |= isOddBreak(unit(c));
     return odd;
 }
 
-template <typename Char>
-std::size_t copyWithBreaks(std::basic_string_view<Char> text, char16_t *out) {
-    if (!hasOddBreaks(text)) {
-        std::transform(text.begin(), text.end(), out, unit<Char>);
-        return text.size();
-    }
-    std::size_t written = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        char16_t c = unit(text[i]);
-        if (c == u'\r' && i + 1 < text.size() && unit(text[i + 1]) == u'\n')
-            ++i;
-        if (c == u'\r' || c == u'\u2029')
-            c = u'\n';
-        out[written++] = c;
-    }
-    return written;
+template <typename Char> bool isAsciiText(std::basic_string_view<Char> text) {
+    char16_t all = 0;
+    for (const Char c : text)
+        all |= unit(c);
+    return all < 0x80;
 }
 
 // At most as many breaks as the text has break characters.
 template <typename Char> std::size_t breakCharacters(std::basic_string_view<Char> text) {
     std::size_t count = 0;
     for (const Char c : text)
-        count += unit(c) == u'\n' || unit(c) == u'\r' || unit(c) == u'\u2029';
+        count += unit(c) == u'\n' || isOddBreak(unit(c));
     return count;
+}
+
+// Copied a line at a time, so that a laid-out answer's "\r\n" cost no more than its digits;
+// out may be where text is, as long as it does not stand behind it.
+template <typename Char, typename Out>
+std::size_t copyWithBreaks(std::basic_string_view<Char> text, Out *out) {
+    const Out *start = out;
+    auto from = text.begin();
+    const bool odd = hasOddBreaks(text);
+    while (true) {
+        const auto next =
+            odd ? std::find_if(from, text.end(), [](Char c) { return isOddBreak(unit(c)); })
+                : text.end();
+        if constexpr (std::is_same_v<Char, Out>) {
+            std::memmove(out, std::to_address(from),
+                         static_cast<std::size_t>(next - from) * sizeof(Out));
+            out += next - from;
+        } else {
+            out = std::transform(from, next, out, [](Char c) { return static_cast<Out>(unit(c)); });
+        }
+        if (next == text.end())
+            return static_cast<std::size_t>(out - start);
+        from = next + 1;
+        if (unit(*next) == u'\r' && from != text.end() && unit(*from) == u'\n')
+            ++from;
+        *out++ = static_cast<Out>(u'\n');
+    }
+}
+
+// Writes text at pos in place of `removed` characters, in the buffer's own units.
+template <typename Char>
+std::size_t write(GapBuffer &buffer, std::size_t pos, std::size_t removed,
+                  std::basic_string_view<Char> text) {
+    if (buffer.isWide())
+        return copyWithBreaks(text, buffer.openAt<char16_t>(pos, removed));
+    return copyWithBreaks(text, buffer.openAt<char>(pos, removed));
 }
 
 } // namespace
@@ -66,32 +99,30 @@ std::string TextFieldModel::asciiText() const {
     assert(isAscii());
     std::string bytes(m_cp932Length, '\0');
     auto out = bytes.begin();
-    const auto [first, second] = m_text.pieces(0, size());
-    for (const std::u16string_view piece : {first, second}) {
-        if (lineBreaks() == 0) {
-            out = std::transform(piece.begin(), piece.end(), out,
-                                 [](char16_t c) { return static_cast<char>(c); });
-            continue;
+    m_text.visitPieces(0, size(), [&out](auto piece) {
+        auto from = piece.begin();
+        while (true) {
+            const auto next = std::find(from, piece.end(), '\n');
+            out = std::transform(from, next, out, [](auto c) { return static_cast<char>(c); });
+            if (next == piece.end())
+                return;
+            *out++ = '\r';
+            *out++ = '\n';
+            from = next + 1;
         }
-        for (const char16_t c : piece) {
-            if (c == u'\n')
-                *out++ = '\r';
-            *out++ = static_cast<char>(c);
-        }
-    }
+    });
     return bytes;
 }
 
 TextFieldModel::Counts TextFieldModel::count(std::size_t from, std::size_t to) const {
-    const auto [first, second] = m_text.pieces(from, to);
     Counts counts;
     std::size_t breaks = 0;
-    for (const std::u16string_view piece : {first, second}) {
-        for (const char16_t c : piece) {
-            counts.nonAscii += c >= 0x80;
-            breaks += c == u'\n';
+    m_text.visitPieces(from, to, [&](auto piece) {
+        for (const auto c : piece) {
+            counts.nonAscii += unit(c) >= 0x80;
+            breaks += c == '\n';
         }
-    }
+    });
     counts.cp932 = to - from + breaks;
     if (counts.nonAscii == 0)
         return counts;
@@ -113,23 +144,26 @@ TextFieldModel::Counts TextFieldModel::count(std::size_t from, std::size_t to) c
 }
 
 void TextFieldModel::setText(std::u16string_view text) {
-    assign(text);
-}
-
-void TextFieldModel::setText(std::string_view ascii) {
-    assert(std::all_of(ascii.begin(), ascii.end(),
-                       [](char c) { return static_cast<unsigned char>(c) < 0x80; }));
-    assign(ascii);
-}
-
-// A new buffer of the right size, so that a long text replaced by another takes no more room
-// than the two of them while the new one is written.
-template <typename Char> void TextFieldModel::assign(std::basic_string_view<Char> text) {
     GapBuffer fresh;
-    fresh.reserveFor(text.size());
-    fresh.commit(copyWithBreaks(text, fresh.openAt(0, 0)));
+    fresh.reserveFor(text.size(), !isAsciiText(text));
+    fresh.commit(write(fresh, 0, 0, text));
+    assign(std::move(fresh), 1);
+}
+
+// Line breaks become "\n" where the bytes stand, and the field keeps the bytes.
+void TextFieldModel::setText(std::string ascii) {
+    assert(isAsciiText(std::string_view(ascii)));
+    ascii.resize(copyWithBreaks(std::string_view(ascii), ascii.data()));
+    GapBuffer fresh;
+    fresh.adopt(std::move(ascii));
+    assign(std::move(fresh), 0);
+}
+
+// A new buffer, so that a long text replaced by another takes no more room than the two of
+// them while the new one is written. nonAscii 0: the text is known to be ASCII.
+void TextFieldModel::assign(GapBuffer fresh, std::size_t nonAscii) {
     std::swap(m_text, fresh);
-    const Counts counts = count(0, size());
+    const Counts counts = nonAscii == 0 ? Counts{} : count(0, size());
     try {
         m_layout.rebuild(m_layout.columns(), counts.nonAscii == 0);
     } catch (...) {
@@ -137,7 +171,8 @@ template <typename Char> void TextFieldModel::assign(std::basic_string_view<Char
         throw;
     }
     m_nonAscii = counts.nonAscii;
-    m_cp932Length = counts.cp932;
+    // Without a count every byte is one, and a line break two.
+    m_cp932Length = nonAscii == 0 ? size() + m_layout.lineBreaks() : counts.cp932;
     m_lastChange = {0, fresh.size(), size()};
     m_caret = m_anchor = 0;
     m_goalCell = -1;
@@ -153,10 +188,10 @@ std::u16string TextFieldModel::replace(std::size_t pos, std::size_t removed,
                                        std::basic_string_view<Char> text) {
     std::u16string gone = m_text.text(pos, pos + removed);
     m_layout.reserve(breakCharacters(text));
-    m_text.reserveFor(text.size() > removed ? text.size() - removed : 0);
+    m_text.reserveFor(text.size() > removed ? text.size() - removed : 0, !isAsciiText(text));
 
     const Counts before = count(pos, pos + removed);
-    const std::size_t inserted = copyWithBreaks(text, m_text.openAt(pos, removed));
+    const std::size_t inserted = write(m_text, pos, removed, text);
     m_text.commit(inserted);
     const Counts after = count(pos, pos + inserted);
     m_nonAscii = m_nonAscii - before.nonAscii + after.nonAscii;

@@ -44,12 +44,14 @@ public:
 
     std::size_t size() const { return m_text.size(); }
     char16_t at(std::size_t pos) const { return m_text.at(pos); }
-    std::pair<std::u16string_view, std::u16string_view> pieces(std::size_t from,
-                                                               std::size_t to) const {
-        return m_text.pieces(from, to);
+    // The pieces of [from, to) as std::string_view or std::u16string_view; see GapBuffer.
+    template <typename Visit>
+    void visitPieces(std::size_t from, std::size_t to, Visit visit) const {
+        m_text.visitPieces(from, to, visit);
     }
     std::u16string text(std::size_t from, std::size_t to) const { return m_text.text(from, to); }
-    std::u16string_view contiguous() { return m_text.contiguous(); }
+    // The whole text in one piece, when it holds characters beyond ASCII.
+    std::u16string_view wideText() { return m_text.wideText(); }
     bool isAscii() const { return m_nonAscii == 0; }
     std::size_t lineBreaks() const { return m_layout.lineBreaks(); }
     // Goes up with every change of the text.
@@ -68,8 +70,8 @@ public:
 
     // Replaces the whole text and forgets what undo knew; the caret goes to the start.
     void setText(std::u16string_view text);
-    // The same from ASCII bytes, which take no conversion beyond widening.
-    void setText(std::string_view ascii);
+    // The same from ASCII bytes, which the field takes over as they are.
+    void setText(std::string ascii);
 
     // Replaces the selection; a typed character joins the undo step of the typing before it.
     void insert(std::u16string_view text, bool typing);
@@ -125,7 +127,7 @@ private:
         std::size_t cp932 = 0;
     };
 
-    template <typename Char> void assign(std::basic_string_view<Char> text);
+    void assign(GapBuffer fresh, std::size_t nonAscii);
     template <typename Char>
     std::u16string replace(std::size_t pos, std::size_t removed, std::basic_string_view<Char> text);
     void record(std::size_t pos, std::size_t inserted, std::u16string removed, bool typing);

@@ -89,21 +89,21 @@ void TextLayout::rebuild(std::size_t columns, bool ascii) {
 }
 
 std::size_t TextLayout::countBreaks(std::size_t from, std::size_t to) const {
-    const auto [first, second] = m_text.pieces(from, to);
-    return static_cast<std::size_t>(std::count(first.begin(), first.end(), u'\n') +
-                                    std::count(second.begin(), second.end(), u'\n'));
+    std::size_t count = 0;
+    m_text.visitPieces(from, to, [&count](auto piece) {
+        count += static_cast<std::size_t>(std::count(piece.begin(), piece.end(), '\n'));
+    });
+    return count;
 }
 
 void TextLayout::listBreaks(std::size_t from, std::size_t to, std::size_t *out) const {
-    const auto [first, second] = m_text.pieces(from, to);
     std::size_t pos = from;
-    for (const std::u16string_view piece : {first, second}) {
-        for (const char16_t c : piece) {
-            if (c == u'\n')
-                *out++ = pos;
-            ++pos;
-        }
-    }
+    m_text.visitPieces(from, to, [&](auto piece) {
+        for (auto next = piece.begin(); (next = std::find(next, piece.end(), '\n')) != piece.end();
+             ++next)
+            *out++ = pos + static_cast<std::size_t>(next - piece.begin());
+        pos += piece.size();
+    });
 }
 
 void TextLayout::reserve(std::size_t breaks) {

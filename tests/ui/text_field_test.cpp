@@ -69,7 +69,7 @@ TEST_F(TextFieldTest, EditsKeepTheCp932LengthAndNormaliseLineBreaks) {
             << utf8(c.after);
         EXPECT_FALSE(field.hasSelection());
     }
-    field.setText(std::string_view("1\r\n2\r3"));
+    field.setText(std::string("1\r\n2\r3"));
     EXPECT_EQ(field.asciiText(), "1\r\n2\r\n3");
     EXPECT_EQ(field.cp932Length(), 7u);
 }
@@ -232,7 +232,7 @@ TEST_F(TextFieldTest, EditsAgreeWithAFreshLayout) {
 
 // The answer's selection offsets count every "\r\n" as two characters.
 TEST_F(TextFieldTest, OffsetsCountingLineBreaksTwiceMapToPositions) {
-    field.setText(std::string_view("ab\r\ncd\r\n\r\nef"));
+    field.setText(std::string("ab\r\ncd\r\n\r\nef"));
     const std::pair<std::size_t, std::size_t> cases[] = {
         {0, 0},  {2, 2},  // end of the first line
         {3, 2},           // between "\r" and "\n": still the end of that line

@@ -15,7 +15,7 @@ std::string textFieldText(TextField &field) {
     TextFieldModel &model = field.model();
     if (model.isAscii())
         return model.asciiText();
-    const std::u16string_view text = model.contiguous();
+    const std::u16string_view text = model.wideText();
     const std::string bytes =
         toCp932(QStringView(text.data(), static_cast<qsizetype>(text.size())));
     // CP932 never uses the byte of "\n" inside a double-byte character.
@@ -50,7 +50,7 @@ std::string controlText(QWidget &control) {
 void setControlText(QWidget &control, std::string text) {
     if (auto *field = qobject_cast<TextField *>(&control)) {
         if (isAscii(text))
-            field->setAsciiText(text);
+            field->setAsciiText(std::move(text));
         else
             field->setPlainText(fromCp932(text));
         return;

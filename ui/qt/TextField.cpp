@@ -20,10 +20,6 @@ int clampToInt(std::size_t value) {
     return static_cast<int>(std::min<std::size_t>(value, INT_MAX));
 }
 
-QStringView view(std::u16string_view text) {
-    return {text.data(), static_cast<qsizetype>(text.size())};
-}
-
 } // namespace
 
 TextField::TextField(TextFieldModel::Align align, QWidget *parent)
@@ -38,10 +34,15 @@ TextField::TextField(TextFieldModel::Align align, QWidget *parent)
 }
 
 QString TextField::textOf(std::size_t from, std::size_t to) const {
-    const auto [first, second] = m_model.pieces(from, to);
     QString text;
     text.reserve(static_cast<qsizetype>(to - from));
-    return text.append(view(first)).append(view(second));
+    m_model.visitPieces(from, to, [&text](auto piece) {
+        if constexpr (sizeof(piece[0]) == 1)
+            text.append(QLatin1StringView(piece.data(), static_cast<qsizetype>(piece.size())));
+        else
+            text.append(QStringView(piece.data(), static_cast<qsizetype>(piece.size())));
+    });
+    return text;
 }
 
 void TextField::setPlainText(QStringView text) {
@@ -50,8 +51,8 @@ void TextField::setPlainText(QStringView text) {
     afterEdit(m_model.revision() - 1);
 }
 
-void TextField::setAsciiText(std::string_view text) {
-    m_model.setText(text);
+void TextField::setAsciiText(std::string text) {
+    m_model.setText(std::move(text));
     verticalScrollBar()->setValue(0);
     afterEdit(m_model.revision() - 1);
 }
@@ -230,6 +231,8 @@ void TextField::focusOutEvent(QFocusEvent *event) {
 void TextField::restartBlink() {
     const int period = QApplication::cursorFlashTime() / 2;
     const bool shown = hasFocus() && !m_readOnly;
+    if (m_caretOn != shown)
+        viewport()->update(caretRect(m_model.caret()).adjusted(-1, 0, 1, 0));
     m_caretOn = shown;
     if (shown && period > 0)
         m_blink.start(period, this);

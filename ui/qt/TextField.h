@@ -33,7 +33,8 @@ public:
     QString textOf(std::size_t from, std::size_t to) const;
     // A new text, shown from its top; std::bad_alloc leaves the old one.
     void setPlainText(QStringView text);
-    void setAsciiText(std::string_view text);
+    // The same from ASCII bytes, which the field keeps without copying them.
+    void setAsciiText(std::string text);
     // Selects [start, end) and leaves the view where it is.
     void select(std::size_t start, std::size_t end);
     QString selectedText() const;
