@@ -1,34 +1,17 @@
-// Running out of memory in a command, made real: while armed, every allocation from a set size
-// up fails, as it would on a machine without that much memory to give.
+// Running out of memory in a command and in a field: the work ends at its edge and what the
+// user had stays as it was.
 #include "CalcDialog.h"
+#include "FailingAllocation.h"
 #include "FakePlatform.h"
+#include "TestMeasure.h"
+#include "TextFieldModel.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
+#include <functional>
 #include <new>
 #include <string>
-
-namespace {
-
-std::size_t failFrom = 0; // 0: allocations do not fail
-
-void *allocate(std::size_t size) {
-    if (failFrom != 0 && size >= failFrom)
-        throw std::bad_alloc();
-    if (void *p = std::malloc(size == 0 ? 1 : size))
-        return p;
-    throw std::bad_alloc();
-}
-
-} // namespace
-
-void *operator new(std::size_t size) { return allocate(size); }
-void *operator new[](std::size_t size) { return allocate(size); }
-void operator delete(void *p) noexcept { std::free(p); }
-void operator delete[](void *p) noexcept { std::free(p); }
-void operator delete(void *p, std::size_t) noexcept { std::free(p); }
-void operator delete[](void *p, std::size_t) noexcept { std::free(p); }
+#include <utility>
 
 namespace tallaro {
 namespace {
@@ -58,10 +41,11 @@ TEST_F(OutOfMemory, TheCommandEndsWithAMessageAndTheDialogGoesOn) {
     for (const Case &c : cases) {
         window.calls.clear();
         window.fields = {{ids::operandA, c.a}, {ids::operandB, c.b}, {ids::answer, "earlier"}};
-        failFrom = c.failFrom;
-        dialog.OnDivide(); // a division cut short must not leave the box's state behind
-        dialog.OnAdd();
-        failFrom = 0;
+        {
+            const AllocationLimit limit(c.failFrom);
+            dialog.OnDivide(); // a division cut short must not leave the box's state behind
+            dialog.OnAdd();
+        }
         EXPECT_EQ(window.calls, calls) << c.where;
         EXPECT_EQ(dialog.m_findRepetend, 0) << c.where;
         EXPECT_EQ(window.fields[ids::operandA], c.a) << c.where;
@@ -73,6 +57,36 @@ TEST_F(OutOfMemory, TheCommandEndsWithAMessageAndTheDialogGoesOn) {
         EXPECT_EQ(window.calls, std::vector<std::string>({"wait on", "wait off"})) << c.where;
         EXPECT_NE(window.fields[ids::answer], "earlier") << c.where;
     }
+}
+
+// An edit the memory is not there for leaves the field as it was: text, caret, length, rows
+// and what undo brings back.
+TEST(FieldOutOfMemory, AnEditThatCannotBeHadChangesNothing) {
+    TestMeasure measure;
+    TextFieldModel field(measure, TextFieldModel::Align::Right);
+    field.setGrid(10, 3);
+    field.setText(u"12\n34");
+    field.insert(u"5", true);
+    const std::u16string digits(100000, u'9');
+    const std::pair<const char *, std::function<void()>> edits[] = {
+        {"paste", [&] { field.insert(digits, false); }},
+        {"wide paste", [&] { field.insert(u"４" + digits, false); }},
+        {"line breaks", [&] { field.insert(std::u16string(50000, u'\n'), false); }},
+        {"new text", [&] { field.setText(digits); }},
+        {"new ASCII text", [&] { field.setText(std::string(100000, '9')); }},
+    };
+    for (const auto &[what, edit] : edits) {
+        {
+            const AllocationLimit limit(50000);
+            EXPECT_THROW(edit(), std::bad_alloc) << what;
+        }
+        EXPECT_EQ(field.text(0, field.size()), u"512\n34") << what;
+        EXPECT_EQ(field.caret(), 1u) << what;
+        EXPECT_EQ(field.cp932Length(), 7u) << what;
+        EXPECT_EQ(field.rowCount(), 2u) << what;
+    }
+    field.undo();
+    EXPECT_EQ(field.text(0, field.size()), u"12\n34");
 }
 
 } // namespace

@@ -54,6 +54,7 @@ public:
 
     // An edit from outside the keyboard, such as a screen reader's.
     void replaceRange(std::size_t from, std::size_t to, QStringView text);
+    QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
     void cut();
     void copy();
     void paste();
@@ -80,7 +81,6 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
     void inputMethodEvent(QInputMethodEvent *event) override;
-    QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
 
 private:
     // Runs an edit of the model; when memory runs out the field stays as it was and says so.

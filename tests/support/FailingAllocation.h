@@ -1,0 +1,14 @@
+#pragma once
+
+#include <cstddef>
+
+// Running out of memory made real: while an AllocationLimit lives, every allocation through
+// operator new from `from` bytes up fails, as on a machine without that much memory to give.
+// A program that uses it gets this file's operator new for all its allocations.
+class AllocationLimit {
+public:
+    explicit AllocationLimit(std::size_t from);
+    ~AllocationLimit();
+    AllocationLimit(const AllocationLimit &) = delete;
+    AllocationLimit &operator=(const AllocationLimit &) = delete;
+};
