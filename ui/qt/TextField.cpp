@@ -29,6 +29,7 @@ TextField::TextField(TextFieldModel::Align align, QWidget *parent)
     viewport()->setBackgroundRole(QPalette::Base);
     viewport()->setCursor(Qt::IBeamCursor);
     setAttribute(Qt::WA_InputMethodEnabled);
+    setAcceptDrops(true);
     setInputMethodHints(Qt::ImhMultiLine);
     verticalScrollBar()->setSingleStep(1);
 }
@@ -46,15 +47,17 @@ QString TextField::textOf(std::size_t from, std::size_t to) const {
 }
 
 void TextField::setPlainText(QStringView text) {
+    const std::size_t revision = m_model.revision();
     m_model.setText(u16(text));
     verticalScrollBar()->setValue(0);
-    afterEdit(m_model.revision() - 1);
+    afterEdit(revision);
 }
 
 void TextField::setAsciiText(std::string text) {
+    const std::size_t revision = m_model.revision();
     m_model.setText(std::move(text));
     verticalScrollBar()->setValue(0);
-    afterEdit(m_model.revision() - 1);
+    afterEdit(revision);
 }
 
 void TextField::select(std::size_t start, std::size_t end) {

@@ -4,9 +4,11 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QDropEvent>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QMimeData>
 #include <QMouseEvent>
 
 #include <algorithm>
@@ -200,6 +202,26 @@ void TextField::contextMenuEvent(QContextMenuEvent *event) {
         [this] { selectAll(); });
     menu.exec(event->globalPos());
     event->accept();
+}
+
+// Text dropped from elsewhere goes where it is dropped.
+void TextField::dragEnterEvent(QDragEnterEvent *event) {
+    if (!m_readOnly && event->mimeData()->hasText())
+        event->acceptProposedAction();
+}
+
+void TextField::dragMoveEvent(QDragMoveEvent *event) {
+    if (!m_readOnly && event->mimeData()->hasText())
+        event->acceptProposedAction();
+}
+
+void TextField::dropEvent(QDropEvent *event) {
+    if (m_readOnly || !event->mimeData()->hasText())
+        return;
+    const std::size_t pos = positionAt(event->position());
+    const QString text = event->mimeData()->text();
+    replaceRange(pos, pos, text);
+    event->acceptProposedAction();
 }
 
 void TextField::inputMethodEvent(QInputMethodEvent *event) {
