@@ -66,8 +66,10 @@ std::size_t copyWithBreaks(std::basic_string_view<Char> text, Out *out) {
             odd ? std::find_if(from, text.end(), [](Char c) { return isOddBreak(unit(c)); })
                 : text.end();
         if constexpr (std::is_same_v<Char, Out>) {
-            std::memmove(out, std::to_address(from),
-                         static_cast<std::size_t>(next - from) * sizeof(Out));
+            // An empty text may have no address at all.
+            if (next != from)
+                std::memmove(out, std::to_address(from),
+                             static_cast<std::size_t>(next - from) * sizeof(Out));
             out += next - from;
         } else {
             out = std::transform(from, next, out, [](Char c) { return static_cast<Out>(unit(c)); });
