@@ -64,6 +64,11 @@ struct Window {
     }
     ~Window() { window.detach(); }
     qt::TextField &field(int id) { return *qobject_cast<qt::TextField *>(window.control(id)); }
+    // Operands of n digits each, as if typed in already.
+    void setOperands(std::size_t digits) {
+        field(ids::operandA).setAsciiText(benchDigits(digits, 1));
+        field(ids::operandB).setAsciiText(benchDigits(digits, 2));
+    }
 
     qt::CalcWindow window;
     qt::QtPlatform platform;
@@ -112,8 +117,7 @@ BENCHMARK(BM_PasteAndMultiply)
 void BM_Multiply(benchmark::State &state) {
     const auto digits = static_cast<std::size_t>(state.range(0));
     Window w;
-    w.field(ids::operandA).setAsciiText(benchDigits(digits, 1));
-    w.field(ids::operandB).setAsciiText(benchDigits(digits, 2));
+    w.setOperands(digits);
     for (auto _ : state) {
         QTest::mouseClick(w.window.control(ids::multiplyButton), Qt::LeftButton);
         QCoreApplication::processEvents();
@@ -127,8 +131,7 @@ BENCHMARK(BM_Multiply)->Arg(10000000)->Unit(benchmark::kMillisecond)->UseRealTim
 void BM_ReadOperands(benchmark::State &state) {
     const auto digits = static_cast<std::size_t>(state.range(0));
     Window w;
-    w.field(ids::operandA).setAsciiText(benchDigits(digits, 1));
-    w.field(ids::operandB).setAsciiText(benchDigits(digits, 2));
+    w.setOperands(digits);
     for (auto _ : state) {
         benchmark::DoNotOptimize(w.platform.fieldText(ids::operandA));
         benchmark::DoNotOptimize(w.platform.fieldText(ids::operandB));

@@ -1,5 +1,7 @@
 #include "TextFieldModel.h"
 
+#include "Utf16.h"
+
 #include <algorithm>
 #include <cassert>
 #include <cstring>
@@ -7,14 +9,12 @@
 #include <type_traits>
 
 namespace tallaro {
+
+using utf16::isHighSurrogate;
+using utf16::isLowSurrogate;
+
 namespace {
 
-bool isHighSurrogate(char16_t c) {
-    return c >= 0xD800 && c < 0xDC00;
-}
-bool isLowSurrogate(char16_t c) {
-    return c >= 0xDC00 && c < 0xE000;
-}
 bool isBlank(char16_t c) {
     return c == u' ' || c == u'\t' || c == u'\u3000';
 }
@@ -134,8 +134,7 @@ TextFieldModel::Counts TextFieldModel::count(std::size_t from, std::size_t to) c
         if (c < 0x80)
             continue;
         if (isHighSurrogate(c) && pos + 1 < to && isLowSurrogate(m_text.at(pos + 1))) {
-            const char32_t code =
-                0x10000 + ((char32_t{c} - 0xD800) << 10) + (m_text.at(pos + 1) - 0xDC00u);
+            const char32_t code = utf16::codePoint(c, m_text.at(pos + 1));
             counts.cp932 = counts.cp932 - 2 + static_cast<std::size_t>(m_measure.cp932Bytes(code));
             ++pos;
         } else {

@@ -1,20 +1,15 @@
 #include "TextLayout.h"
 
+#include "Utf16.h"
+
 #include <algorithm>
 #include <cassert>
 #include <cmath>
 
 namespace tallaro {
-namespace {
 
-bool isHighSurrogate(char16_t c) {
-    return c >= 0xD800 && c < 0xDC00;
-}
-bool isLowSurrogate(char16_t c) {
-    return c >= 0xDC00 && c < 0xE000;
-}
-
-} // namespace
+using utf16::isHighSurrogate;
+using utf16::isLowSurrogate;
 
 TextLayout::TextLayout(const GapBuffer &text, const CharacterMeasure &measure)
     : m_text(text), m_measure(measure) {}
@@ -24,8 +19,7 @@ TextLayout::Step TextLayout::step(std::size_t pos, std::size_t end) const {
     if (c < 0x80)
         return {pos + 1, 1};
     if (isHighSurrogate(c) && pos + 1 < end && isLowSurrogate(m_text.at(pos + 1))) {
-        const char32_t code =
-            0x10000 + ((char32_t{c} - 0xD800) << 10) + (m_text.at(pos + 1) - 0xDC00u);
+        const char32_t code = utf16::codePoint(c, m_text.at(pos + 1));
         return {pos + 2, static_cast<std::size_t>(m_measure.cells(code))};
     }
     return {pos + 1, static_cast<std::size_t>(m_measure.cells(c))};

@@ -10,7 +10,9 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QMessageBox>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -57,6 +59,15 @@ protected:
         QGuiApplication::clipboard()->setText(text);
         widget(id)->setFocus();
         QTest::keyClick(widget(id), Qt::Key_V, Qt::ControlModifier);
+    }
+    // Reads the text of the next message box into `shown` and closes it with Enter.
+    static void readNextMessage(QString &shown) {
+        QTimer::singleShot(0, [&shown] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            shown = box->text();
+            QTest::keyClick(box, Qt::Key_Return);
+        });
     }
     // Types both operands and presses an operation button.
     void run(const QString &a, int button, const QString &b) {

@@ -20,12 +20,7 @@ using PlatformTest = WindowFixture;
 
 TEST_F(PlatformTest, MessageBoxShowsTheTextAndWaitsForOk) {
     QString shown;
-    QTimer::singleShot(0, [&] {
-        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        ASSERT_NE(box, nullptr);
-        shown = box->text();
-        QTest::keyClick(box, Qt::Key_Return);
-    });
+    readNextMessage(shown);
     platform.showMessage(toCp932(u"メモリが不足しています。"));
     EXPECT_EQ(shown, QStringLiteral("メモリが不足しています。"));
     EXPECT_TRUE(window.isVisible());

@@ -5,9 +5,7 @@
 
 #include <QAccessible>
 #include <QInputMethodEvent>
-#include <QMessageBox>
 #include <QScrollBar>
-#include <QTimer>
 
 namespace tallaro::qt {
 namespace {
@@ -130,12 +128,7 @@ TEST_F(TextFieldTest, APasteTooLargeForTheMemoryLeavesTheOperand) {
     type(ids::operandA, "12");
     QGuiApplication::clipboard()->setText(QString(4 << 20, u'7'));
     QString shown;
-    QTimer::singleShot(0, [&] {
-        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        ASSERT_NE(box, nullptr);
-        shown = box->text();
-        QTest::keyClick(box, Qt::Key_Return);
-    });
+    readNextMessage(shown);
     {
         const AllocationLimit limit(1 << 20);
         QTest::keyClick(widget(ids::operandA), Qt::Key_V, Qt::ControlModifier);
