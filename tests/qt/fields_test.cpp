@@ -66,10 +66,10 @@ TEST_F(FieldsTest, AnEmptyAnswerSaysWhyInThePlaceholder) {
         {"1", ids::divideButton, "4", ""},
     };
     for (const auto &[a, button, b, why] : cases) {
-        edit(ids::operandA)->setPlainText(a);
-        edit(ids::operandB)->setPlainText(b);
+        field(ids::operandA)->setPlainText(a);
+        field(ids::operandB)->setPlainText(b);
         click(button);
-        EXPECT_EQ(edit(ids::answer)->placeholderText(), why) << a.toStdString();
+        EXPECT_EQ(field(ids::answer)->placeholderText(), why) << a.toStdString();
     }
 }
 

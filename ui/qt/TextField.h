@@ -23,8 +23,11 @@ inline std::u16string_view u16(QStringView text) {
 // reader asks. Read-only, it shows and selects but takes no text from the user.
 class TextField : public QAbstractScrollArea {
     Q_OBJECT
+    // By these names the window sets them on every kind of text field alike.
+    Q_PROPERTY(bool readOnly READ isReadOnly WRITE setReadOnly)
+    Q_PROPERTY(QString placeholderText READ placeholderText WRITE setPlaceholderText)
 
-public:
+  public:
     TextField(TextFieldModel::Align align, QWidget *parent);
 
     TextFieldModel &model() { return m_model; }

@@ -59,8 +59,10 @@ public:
     void setSelection(int, int start, int end) override { field().select(pos(start), pos(end)); }
     int cursorPosition() const override { return toOffset(model().caret()); }
     void setCursorPosition(int position) override { field().select(pos(position), pos(position)); }
+    // An end of -1 stands for the end of the text.
     QString text(int start, int end) const override {
-        return field().textOf(pos(start), std::max(pos(start), pos(end)));
+        const std::size_t to = end < 0 ? model().size() : pos(end);
+        return field().textOf(pos(start), std::max(pos(start), to));
     }
     int characterCount() const override { return toOffset(model().size()); }
 

@@ -178,29 +178,36 @@ void TextField::mouseDoubleClickEvent(QMouseEvent *event) {
     event->accept();
 }
 
+// Qt's own edit menu: its texts, shortcuts and names, so that Qt's translations and anything
+// that knows Qt's menu find them.
 void TextField::contextMenuEvent(QContextMenuEvent *event) {
-    QMenu menu(this);
+    auto *menu = new QMenu(this);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
     const bool selected = m_model.hasSelection();
-    const auto add = [&menu](const QString &text, bool enabled, auto action) {
-        menu.addAction(text, action)->setEnabled(enabled);
+    const auto add = [menu](const char *name, const QString &text, bool enabled, auto action) {
+        QAction *item = menu->addAction(text, action);
+        item->setObjectName(QLatin1String(name));
+        item->setEnabled(enabled);
     };
     if (!m_readOnly) {
-        add(menuText("&Undo", QKeySequence::Undo), m_model.canUndo(), [this] { undo(); });
-        add(menuText("&Redo", QKeySequence::Redo), m_model.canRedo(), [this] { redo(); });
-        menu.addSeparator();
-        add(menuText("Cu&t", QKeySequence::Cut), selected, [this] { cut(); });
+        add("edit-undo", menuText("&Undo", QKeySequence::Undo), m_model.canUndo(),
+            [this] { undo(); });
+        add("edit-redo", menuText("&Redo", QKeySequence::Redo), m_model.canRedo(),
+            [this] { redo(); });
+        menu->addSeparator();
+        add("edit-cut", menuText("Cu&t", QKeySequence::Cut), selected, [this] { cut(); });
     }
-    add(menuText("&Copy", QKeySequence::Copy), selected, [this] { copy(); });
+    add("edit-copy", menuText("&Copy", QKeySequence::Copy), selected, [this] { copy(); });
     if (!m_readOnly) {
         const bool canPaste = !QGuiApplication::clipboard()->text().isEmpty();
-        add(menuText("&Paste", QKeySequence::Paste), canPaste, [this] { paste(); });
-        add(menuText("Delete"), selected,
+        add("edit-paste", menuText("&Paste", QKeySequence::Paste), canPaste, [this] { paste(); });
+        add("edit-delete", menuText("Delete"), selected,
             [this] { edit([this] { m_model.eraseTo(CaretMove::Right); }); });
     }
-    menu.addSeparator();
-    add(menuText("Select All", QKeySequence::SelectAll), m_model.size() > 0,
+    menu->addSeparator();
+    add("select-all", menuText("Select All", QKeySequence::SelectAll), m_model.size() > 0,
         [this] { selectAll(); });
-    menu.exec(event->globalPos());
+    menu->popup(event->globalPos());
     event->accept();
 }
 
