@@ -25,6 +25,14 @@ TEST(Divide, StopRuleSignsAndScaling) {
         {".5", "2.", 9, "0.25"},          {"007", "0.07", 9, "100"},  {"-6", "-3", 1000, "2"},
         {"6", "-3", 1000, "-2"},          {"--6", "3", 1000, "-2"},   {"6-", "-3", 1000, "2"},
         {"-1", "3", 0, "-0."},            {"-.1", "3", 2, "-0.03"},
+        // A quotient that ends is found to end without writing the places asked for.
+        {"1", "8", 2'000'000'000, "0.125"},
+        {"12345678901234567890", "1024", 2'000'000'000, "12056327051986882.705078125"},
+        // Zero in any form, and texts that are not numbers, are refused by divide itself:
+        // the window calls it directly for the elapsed time.
+        {"0", "5", 9, ""},  {"5", "0.0", 9, ""}, {"", "5", 9, ""},  {"-0", "5", 9, ""},
+        {".", "5", 9, ""},  {"-", "3", 9, ""},   {"5", "-.", 9, ""}, {"x", "3", 9, ""},
+        {"1", "2a", 9, ""}, {"1\t", "2", 9, ""}, {"1", "+2", 9, ""}, {"1.2.3", "1", 9, ""},
     };
     for (const auto &[a, b, fractionDigits, quotient] : rows) {
         DecimalEngine engine;
@@ -33,24 +41,51 @@ TEST(Divide, StopRuleSignsAndScaling) {
     }
 }
 
-// A zero, empty or malformed operand is refused before the last division's results change:
-// the window divides on its own for the elapsed time, between the divisions it shows.
-TEST(Divide, RefusedOperandsGiveTheEmptyTextAndChangeNoResult) {
-    DecimalEngine engine;
-    engine.m_findRepetend = 1;
-    engine.divide("1", "7");
-    const auto members = [&engine] {
-        return std::tuple(engine.m_fractionPlace, engine.m_repetendHead, engine.m_repetendTail);
-    };
-    const auto before = members();
-    const char *const refused[][2] = {
-        {"0", "5"},   {"5", "0.0"},   {"", "5"},  {"5", ""},    {"-0", "5"},  {".", "5"},
-        {"-", "3"},   {"5", "-."},    {"x", "3"}, {"1", "2a"},  {"1\t", "2"}, {"1", "+2"},
-        {"1", "1 0"}, {"1.2.3", "1"},
-    };
-    for (const auto &[a, b] : refused)
-        EXPECT_EQ(engine.divide(a, b), "") << '"' << a << "\" / \"" << b << '"';
-    EXPECT_EQ(members(), before);
+constexpr int untouched = -7; // what head and tail hold before the division
+
+struct Row {
+    std::string a, b;
+    int fractionDigits;
+    int head, tail; // `untouched` where nothing may be found
+};
+
+void expectPlaces(std::initializer_list<Row> rows) {
+    for (const Row &row : rows) {
+        DecimalEngine engine;
+        engine.m_findRepetend = 1;
+        engine.m_fractionDigits = row.fractionDigits;
+        engine.m_repetendHead = engine.m_repetendTail = untouched;
+        engine.divide(row.a, row.b);
+        EXPECT_EQ(engine.m_repetendHead, row.head) << row.a << " / " << row.b;
+        EXPECT_EQ(engine.m_repetendTail, row.tail) << row.a << " / " << row.b;
+    }
+}
+
+TEST(Repetend, FirstAndLastPlaceOfTheRepeatingBlock) {
+    expectPlaces({
+        {"1", "7", 30, 1, 6},     {"1", "6", 30, 2, 2},     {"1", "12", 30, 3, 3},
+        {"1", "700", 30, 3, 8},   {"5", "70", 30, 2, 7},    {"9", "162", 30, 2, 2},
+        {"5", "165", 30, 1, 2},   {"121", "12", 30, 3, 3},  {"131", "13", 30, 1, 6},
+        {"1", "81", 30, 1, 9},    {"1", "1001", 30, 1, 6},  {"0.1", "-0.7", 30, 1, 6},
+        {"1", "97", 100, 1, 96},  {"1", "7", 6, 1, 6},
+        // No repeating block, or none complete within the quotient: head and tail keep
+        // what they held.
+        {"1", "8", 30, untouched, untouched},  {"1", "97", 30, untouched, untouched},
+        {"1", "7", 5, untouched, untouched},   {"6", "3", 30, untouched, untouched},
+        {"0", "7", 30, untouched, untouched},
+    });
+}
+
+// The digit loop records places up to 99 only; the zero places in front of the first
+// comparison (a dividend shorter than the divisor) are all entries, however many.
+TEST(Repetend, RecordingLimitAndTheLeadingZeroPlaces) {
+    const std::string zeros99(99, '0'), zeros100(100, '0'), zeros120(120, '0');
+    expectPlaces({
+        {"1", "3" + zeros99, 130, 100, 100},
+        {"1", "3" + zeros100, 130, untouched, untouched},
+        {"1", std::string(30, '9') + zeros120, 200, 121, 150},
+        {"1", std::string(150, '9'), 200, 1, 150},
+    });
 }
 
 } // namespace

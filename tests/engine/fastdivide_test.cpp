@@ -89,14 +89,5 @@ TEST(FastDivide, RecursiveDivisionAgreesWithTheDigitLoop) {
     }
 }
 
-// A huge precision on a quotient that ends is found to end without writing the places.
-TEST(FastDivide, ExactQuotientUnderAHugePrecision) {
-    DecimalEngine engine;
-    engine.m_fractionDigits = 2'000'000'000;
-    EXPECT_EQ(engine.divide("1", "8"), "0.125");
-    EXPECT_EQ(engine.m_fractionPlace, 3);
-    EXPECT_EQ(engine.divide("12345678901234567890", "1024"), "12056327051986882.705078125");
-}
-
 } // namespace
 } // namespace tallaro
