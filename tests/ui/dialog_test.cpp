@@ -36,24 +36,6 @@ TEST_F(Dialog, OnlyTheAboutCommandIsTheDialogsOwn) {
     }
 }
 
-TEST(KeyboardFilter, EnterAndEscAlwaysAndEverythingButMovingOnOrHelpWhileParked) {
-    struct Case {
-        DialogKey key;
-        bool swallowed, swallowedWhileParked;
-    };
-    const Case cases[] = {
-        {DialogKey::Enter, true, true},  {DialogKey::Escape, true, true},
-        {DialogKey::Space, false, true}, {DialogKey::Other, false, true},
-        {DialogKey::Tab, false, false},  {DialogKey::Backtab, false, false},
-        {DialogKey::F1, false, false},
-    };
-    for (const Case &c : cases) {
-        const int key = static_cast<int>(c.key);
-        EXPECT_EQ(CalcDialog::PreTranslateMessage(c.key, false), c.swallowed) << key;
-        EXPECT_EQ(CalcDialog::PreTranslateMessage(c.key, true), c.swallowedWhileParked) << key;
-    }
-}
-
 TEST_F(Dialog, HelpFromTheFirstFolderThatHasIt) {
     const std::string beside = "/opt/tallaro/bin/", moved = "/opt/tallaro/bin/../share/tallaro/",
                       installed = TALLARO_DATA_DIR "/", chm = "pomatrel.chm",
