@@ -92,26 +92,6 @@ std::string exactProduct(const std::string &a, const std::string &b) {
     return format(x.value * y.value, x.fraction + y.fraction);
 }
 
-std::string truncatedQuotient(const std::string &a, const std::string &b, int fractionDigits) {
-    const Scaled x = parse(a), y = parse(b);
-    const std::size_t k = std::max(x.fraction, y.fraction);
-    const std::size_t p = static_cast<std::size_t>(std::max(fractionDigits, 0));
-    const mpz_class dividend = rescaled(x, k), divisor = rescaled(y, k);
-    mpz_class q = mpz_class(abs(dividend)) * powerOfTen(p) / mpz_class(abs(divisor));
-    if ((dividend < 0) != (divisor < 0))
-        q = -q;
-    return format(q, p);
-}
-
-bool truncatesQuotient(const std::string &a, const std::string &b, const std::string &q) {
-    const Scaled x = parse(a), y = parse(b), z = parse(q);
-    // Everything times 10^(fraction of a + of b + of q), so that it stays whole.
-    const mpz_class divisor = abs(y.value) * powerOfTen(x.fraction);
-    const mpz_class remainder = abs(x.value) * powerOfTen(y.fraction + z.fraction) -
-                                abs(z.value) * abs(y.value) * powerOfTen(x.fraction);
-    return divisor > 0 && remainder >= 0 && remainder < divisor;
-}
-
 ExpectedDivision expectedDivision(const std::string &a, const std::string &b, int p) {
     const Scaled x = parse(a), y = parse(b);
     const std::size_t k = std::max(x.fraction, y.fraction);
@@ -119,8 +99,8 @@ ExpectedDivision expectedDivision(const std::string &a, const std::string &b, in
     ExpectedDivision expected;
     const int fractionDigits = walk(dividend, divisor, std::max(p, 0), expected);
     // Unsigned, so that a quotient of zero keeps the sign the engine gives it.
-    expected.quotient = truncatedQuotient(dividend.get_str(), divisor.get_str(),
-                                          std::max(fractionDigits, 0));
+    const auto places = static_cast<std::size_t>(std::max(fractionDigits, 0));
+    expected.quotient = format(dividend * powerOfTen(places) / divisor, places);
     if (fractionDigits == 0)
         expected.quotient += '.';
     if ((x.value < 0) != (y.value < 0))

@@ -13,14 +13,6 @@ std::string exactSum(const std::string &a, char op, const std::string &b);
 // The exact product, with the sum of the operands' fraction widths.
 std::string exactProduct(const std::string &a, const std::string &b);
 
-// |a| / |b| truncated to `fractionDigits` digits after the point, as bare digits with the
-// point: "0.142", and with the sign of the true quotient when it is not zero.
-std::string truncatedQuotient(const std::string &a, const std::string &b, int fractionDigits);
-
-// Whether q is |a| / |b| cut off at q's own last fraction place: the remainder
-// |a| - |q|·|b| lies in [0, |b|·10^-places). A zero divisor never holds.
-bool truncatesQuotient(const std::string &a, const std::string &b, const std::string &q);
-
 // What the engine's truncated long division must produce, worked out from the remainder of
 // each fraction place and a map of remainders.
 struct ExpectedDivision {
@@ -29,7 +21,7 @@ struct ExpectedDivision {
     int tail = 0;
 };
 
-// a and b are non-zero; p < 0 is 0. The quotient digits are truncatedQuotient's; how many
+// a and b are non-zero; p < 0 is 0. The quotient is |a| / |b| truncated; how many
 // fraction digits there are, and the repetend places, follow from the remainders: one step
 // of the digit loop ends after fraction place t exactly when the remainder left there has
 // at least n - 1 digits (n the scaled divisor's length), so the quotient stops at the first

@@ -42,17 +42,4 @@ std::string RandomOperands::number(std::size_t maxInteger, std::size_t maxFracti
     return text;
 }
 
-std::string RandomOperands::withSeparators(const std::string &plain) {
-    std::string typed;
-    typed.reserve(plain.size() * 2);
-    for (char c : plain) {
-        if (chance(10))
-            typed += chance(50) ? ',' : ' ';
-        typed += c;
-    }
-    if (chance(20))
-        typed += ' ';
-    return typed;
-}
-
 } // namespace tallaro::test

@@ -25,8 +25,6 @@ public:
     // A plain number: maybe "-", an integer part of up to maxInteger digits (leading zeros
     // possible, possibly empty), maybe a "." and up to maxFraction digits.
     std::string number(std::size_t maxInteger, std::size_t maxFraction, bool edgy = false);
-    // The same number as a person might type it: "," and " " scattered through it.
-    std::string withSeparators(const std::string &plain);
 
 private:
     bool chance(int percent);
