@@ -57,25 +57,6 @@ TEST(FastDivide, EveryPrecisionAgreesWithTheDigitLoop) {
                 expectSameAsDigitLoop(pair[0], pair[1], p, detect);
 }
 
-// Random operands of every kind, with divisors of one limb and several, and dividends
-// shorter, as long and longer.
-TEST(FastDivide, RandomOperandsAgreeWithTheDigitLoop) {
-    test::RandomOperands random(4);
-    const std::size_t divisorDigits[] = {1, 2, 8, 9, 10, 19, 40};
-    for (const std::size_t n : divisorDigits) {
-        for (const std::size_t m : {std::size_t{1}, n / 2 + 1, n, n + 1, 2 * n + 3}) {
-            for (const test::DigitKind kind : test::kDigitKinds) {
-                const std::string b = "9" + random.digits(n - 1, kind);
-                const std::string a = "1" + random.digits(m - 1, kind);
-                const auto zeroPlaces = static_cast<int>(n > m ? n - m : 0);
-                for (const int p : {0, 1, 2, 7, zeroPlaces, zeroPlaces + 1, 61, 150})
-                    for (const bool detect : {false, true})
-                        expectSameAsDigitLoop(a, b, p, detect);
-            }
-        }
-    }
-}
-
 // A divisor just short of the recursive division's threshold, and one past it with a
 // quotient as long, whose halves go down to the recursion's blocks; the digit loop takes a
 // while here, so one precision is enough.

@@ -23,17 +23,6 @@ std::string viaMultiplyDigits(const std::string &x, const std::string &y) {
     return engine.m_product;
 }
 
-// The accumulator the digit loop builds, one addDigitAt per digit pair.
-std::string accumulated(const std::string &x, const std::string &y) {
-    DecimalEngine engine;
-    engine.m_product.assign(x.size() + y.size(), '0');
-    for (std::size_t i = 0; i < x.size(); ++i) {
-        for (std::size_t j = 0; j < y.size(); ++j)
-            engine.addDigitAt((x[i] - '0') * (y[j] - '0'), static_cast<int>(i + j + 1));
-    }
-    return engine.m_product;
-}
-
 std::string expectedDigits(const std::string &x, const std::string &y) {
     const std::size_t width = x.size() + y.size();
     const std::string exact = test::exactProduct(x, y);
@@ -98,18 +87,6 @@ TEST(MultiplyDigits, LongOperands) {
         unpackDigits(product, digits);
         EXPECT_EQ(digits, expectedDigits(s, t)) << s.size() << 'x' << t.size();
     }
-}
-
-// multiplyDigits is public: a text that is not all digits, on either side, must take the
-// digit loop, where each character counts as its code minus that of "0" ("z" is worth 74),
-// and never send the limb path outside its buffers.
-TEST(MultiplyDigits, TextsThatAreNotAllDigitsTakeTheDigitLoop) {
-    test::RandomOperands random(12);
-    const std::string digits = "1" + random.digits(600);
-    std::string odd = digits;
-    odd[295] = 'z'; // at the top of a limb, which its worth would overflow
-    EXPECT_EQ(viaMultiplyDigits(odd, digits), accumulated(odd, digits));
-    EXPECT_EQ(viaMultiplyDigits(digits, odd), accumulated(digits, odd));
 }
 
 } // namespace
