@@ -11,8 +11,8 @@ namespace tallaro {
 // The engine never turns one into a machine integer or a floating-point value.
 using DecimalString = std::string;
 
-// Exact arithmetic on decimal text. The operations and their working state are members,
-// and the calculator dialog derives from this class, as the program it re-creates did.
+// Exact arithmetic on decimal text. The operations and their working state are members;
+// the calculator dialog derives from this class, so they are the dialog's too.
 class DecimalEngine {
 public:
     // The single entry point: op is exactly "+", "-", "*" or "/". Empty input, an unknown
