@@ -89,5 +89,16 @@ TEST(MultiplyDigits, LongOperands) {
     }
 }
 
+// multiplyDigits is public: a text that is not all digits, on either side, takes the digit
+// loop, where a character counts as its code minus that of "0" ("z" is worth 74), never the
+// limb path, which would pack it into a limb beyond the base. The loop's product is the same
+// whichever side the text is on.
+TEST(MultiplyDigits, TextsThatAreNotAllDigitsTakeTheDigitLoop) {
+    std::string odd(600, '7');
+    odd[295] = 'z';
+    EXPECT_EQ(viaMultiplyDigits(odd, std::string(600, '3')),
+              viaMultiplyDigits(std::string(600, '3'), odd));
+}
+
 } // namespace
 } // namespace tallaro
