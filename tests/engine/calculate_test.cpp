@@ -19,30 +19,20 @@ void expectAnswers(std::initializer_list<Case> cases) {
     }
 }
 
-// Carries, borrows and signs at large are left to the comparison with GMP; these pin what
-// an oracle of our own making could get wrong alike.
-TEST(AddSubtract, FractionWidthsSignsAndShortForms) {
+// Answers at large are left to the comparison with GMP; these pin the widths, signs, zeros and
+// short forms that an oracle of our own making could get wrong alike.
+TEST(Calculate, FractionWidthsSignsAndZeros) {
     expectAnswers({
         {"1.50", "+", "2.5", "4.00"}, {"1.", "+", "2.", "3"},     {"12.5", "-", "12.75", "-0.25"},
         {"5", "-", "7", "-2"},        {"-5", "-", "-7", "2"},     {"-7", "+", "5", "-2"},
         {"--5", "+", "1", "-4"},      {"5-", "+", "1", "-4"},     {"-", "+", "5", "5"},
         {".5", "-", ".7", "-0.2"},    {".", "+", ".", "0"},       {",", "+", "5", "5"},
         {"1 234,5", "-", "1", "12344"}, {"1,2.3 4", "+", "0", "12.34"},
-    });
-}
-
-TEST(AddSubtract, ZerosKeepTheSignOnlyWithFractionDigits) {
-    expectAnswers({
+        // A sum or difference of zero keeps its sign only with fraction digits.
         {"-1", "+", "1", "0"},         {"-0", "+", "0", "0"},      {"1.5", "-", "1.5", "0.0"},
         {"-1.5", "+", "1.5", "-0.0"},  {"-0.0", "+", "0", "-0.0"}, {"10", "-", "10.00", "0.00"},
         {"-10", "+", "10.00", "-0.00"}, {"000", "+", "000", "0"},
-    });
-}
-
-// Products at large are left to the comparison with GMP; these pin the widths, signs and
-// zeros that an oracle of our own making could get wrong alike.
-TEST(Multiply, FractionWidthsSignsAndZeros) {
-    expectAnswers({
+        // A product has the fraction digits of both operands; a whole zero keeps its places.
         {"1.50", "*", "2", "3.00"},    {".01", "*", ".01", "0.0001"},   {"1.", "*", "2.", "2"},
         {"5", "*", ".2", "1.0"},       {"-2", "*", "-3", "6"},          {"1.5", "*", "-2", "-3.0"},
         {"--5", "*", "2", "-10"},      {"5-3", "*", "2", "-106"},       {"-3", "*", "0", "0"},
