@@ -92,10 +92,11 @@ TEST(MultiplyDigits, LongOperands) {
 // multiplyDigits is public: a text that is not all digits, on either side, takes the digit
 // loop, where a character counts as its code minus that of "0" ("z" is worth 74), never the
 // limb path, which would pack it into a limb beyond the base. The loop's product is the same
-// whichever side the text is on.
+// whichever side the text is on. The "z" is a limb's leading digit, where 74 * 10^8 no longer
+// fits a 32-bit limb: lower in a limb it would pack to the same value and hide a wrong path.
 TEST(MultiplyDigits, TextsThatAreNotAllDigitsTakeTheDigitLoop) {
     std::string odd(600, '7');
-    odd[295] = 'z';
+    odd[odd.size() - kLimbDigits] = 'z';
     EXPECT_EQ(viaMultiplyDigits(odd, std::string(600, '3')),
               viaMultiplyDigits(std::string(600, '3'), odd));
 }
