@@ -1,6 +1,7 @@
 // The engine's entry point and its addition and subtraction path.
 #include "DecimalEngine.h"
 #include "NumberText.h"
+#include "WorkMonitor.h"
 
 #include <algorithm>
 #include <utility>
@@ -55,6 +56,7 @@ DecimalString writtenInPlace(std::string r, std::size_t k, bool negative) {
 
 DecimalString DecimalEngine::addOrSubtract(DecimalString a, int signA, DecimalString b,
                                           int signB) {
+    const Progress unknownShare(0); // a few passes, each polling, none the measure of the rest
     const PointSplit splitA = splitAtPoint(a);
     const PointSplit splitB = splitAtPoint(b);
     const std::size_t integerA = splitA.integer.size();

@@ -6,7 +6,9 @@
 // lowest byte. A byte that would leave the range 0..9 carries or borrows into its neighbour
 // exactly as the word's own arithmetic does, so the decimal carry chain needs no loop.
 #include "DecimalEngine.h"
+#include "WorkMonitor.h"
 
+#include <algorithm>
 #include <bit>
 #include <cassert>
 #include <cstdint>
@@ -20,6 +22,15 @@ constexpr std::uint64_t kZeroCharacters = 0x3030303030303030; // "00000000"
 constexpr std::uint64_t kLowBits = 0x0101010101010101;
 constexpr std::uint64_t kBias = 246; // 256 - 10: a byte that reaches 256 has reached ten
 constexpr bool kWordAtATime = std::endian::native == std::endian::little;
+
+// Digits per block of the passes below, with a poll between blocks: operands run to a billion
+// digits. A whole number of words.
+constexpr std::size_t kBlockDigits = kPollUnits;
+static_assert(kBlockDigits % 8 == 0);
+
+// Where the word loop that works down from digit i stops for the next poll: a whole number
+// of words below i.
+std::size_t blockStart(std::size_t i) { return i - std::min(i / 8 * 8, kBlockDigits); }
 
 // The eight digits at p as byte values 0..9, the last digit in the lowest byte.
 std::uint64_t loadDigits(const char *p) {
@@ -50,21 +61,26 @@ std::string resultBuffer(std::size_t length, char fill) {
 // do not add up to nine decides; where every place does, nothing comes in from the right.
 // Usually the very first place decides, so the result can be sized before it is written.
 bool carriesOut(std::string_view x, std::string_view y) {
+    PollCounter polls;
     for (std::size_t i = 0; i < x.size(); ++i) {
         const int s = x[i] + y[i] - 96;
         if (s != 9)
             return s > 9;
+        polls.count(1);
     }
     return false;
 }
 
 } // namespace
 
+// Digits order as their character codes do, which memcmp compares.
 int DecimalEngine::compareDigits(std::string_view x, std::string_view y) {
     assert(x.size() == y.size());
-    for (std::size_t i = 0; i < x.size(); ++i) {
-        if (x[i] != y[i])
-            return x[i] > y[i] ? 1 : 2;
+    for (std::size_t i = 0; i < x.size(); i += kBlockDigits) {
+        const std::size_t n = std::min(kBlockDigits, x.size() - i);
+        if (const int order = std::memcmp(x.data() + i, y.data() + i, n); order != 0)
+            return order > 0 ? 1 : 2;
+        pollForStop();
     }
     return 1;
 }
@@ -80,11 +96,14 @@ std::string DecimalEngine::addDigits(std::string_view x, std::string_view y) {
     unsigned carry = 0;
     std::size_t i = n;
     if constexpr (kWordAtATime) {
-        for (; i >= 8; i -= 8) {
-            std::uint64_t word;
-            carry = __builtin_add_overflow(loadDigits(&x[i - 8]) + kLowBits * kBias,
-                                           loadDigits(&y[i - 8]) + carry, &word);
-            storeDigits(sum + i - 8, unbias(word));
+        while (i >= 8) {
+            for (const std::size_t stop = blockStart(i); i > stop; i -= 8) {
+                std::uint64_t word;
+                carry = __builtin_add_overflow(loadDigits(&x[i - 8]) + kLowBits * kBias,
+                                               loadDigits(&y[i - 8]) + carry, &word);
+                storeDigits(sum + i - 8, unbias(word));
+            }
+            pollForStop();
         }
     }
     for (; i-- > 0;) {
@@ -105,11 +124,15 @@ std::string DecimalEngine::subtractDigits(std::string_view x, std::string_view y
     unsigned borrow = 0;
     std::size_t i = n;
     if constexpr (kWordAtATime) {
-        for (; i >= 8; i -= 8) {
-            std::uint64_t difference;
-            borrow = __builtin_sub_overflow(loadDigits(&minuend[i - 8]),
-                                            loadDigits(&subtrahend[i - 8]) + borrow, &difference);
-            storeDigits(&result[i - 8], unbias(difference));
+        while (i >= 8) {
+            for (const std::size_t stop = blockStart(i); i > stop; i -= 8) {
+                std::uint64_t difference;
+                borrow =
+                    __builtin_sub_overflow(loadDigits(&minuend[i - 8]),
+                                           loadDigits(&subtrahend[i - 8]) + borrow, &difference);
+                storeDigits(&result[i - 8], unbias(difference));
+            }
+            pollForStop();
         }
     }
     for (; i-- > 0;) {

@@ -5,6 +5,7 @@
 #include "DecimalEngine.h"
 #include "NumberText.h"
 #include "SizeGuard.h"
+#include "WorkMonitor.h"
 
 #include <algorithm>
 #include <cassert>
@@ -32,6 +33,9 @@ public:
     void run() {
         // A negative precision would end the loop inside the integer part.
         const int fractionDigits = std::max(m_engine.m_fractionDigits, 0);
+        // A step costs up to ten passes over the divisor's digits.
+        Progress progress(static_cast<std::uint64_t>(std::max(m_integerPlaces, 1)) +
+                          static_cast<std::uint64_t>(fractionDigits));
         bool done = false;
         while (!done) {
             // A step writes at most n + 1 places, each counted in int.
@@ -44,6 +48,7 @@ public:
             // Tested only here, at the end of a step, although one step can write several
             // places: the quotient keeps every digit it has written.
             done = done || m_engine.m_fractionPlace >= fractionDigits;
+            progress.reach(static_cast<std::uint64_t>(m_engine.m_quotientSteps), m_n);
         }
     }
 

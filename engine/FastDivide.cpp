@@ -11,9 +11,11 @@
 
 #include "DecimalEngine.h"
 #include "LimbDivide.h"
+#include "NumberText.h"
 #include "RepetendScan.h"
 #include "SizeGuard.h"
 #include "Thresholds.h"
+#include "WorkMonitor.h"
 
 #include <algorithm>
 #include <cassert>
@@ -23,6 +25,10 @@ namespace tallaro {
 
 namespace {
 
+// The share of a division's progress that its quotient takes when the repetend is looked for
+// as well: a place of the scan costs about ten times what the division spends on it.
+constexpr double kQuotientShareWhenScanning = 0.1;
+
 // floor(r * 10^places / d) and its remainder, for r below d. A quotient that ends has ended
 // by the place 4n (n being d's digits): d / gcd(r, d) must then divide a power of ten, so it
 // is 2^i 5^j with i and j below log2(d) < 3.33 n. Trying that place first spares a long
@@ -31,6 +37,7 @@ namespace {
 LimbQuotient fractionOf(std::span<const Limb> r, std::span<const Limb> d, std::size_t &places) {
     const std::size_t endsBy = r.empty() ? 0 : 4 * decimalDigitCount(d);
     if (places > endsBy) {
+        const ProgressRange noShare(0, 0); // the bar starts with the division that counts
         LimbQuotient probe = divideLimbs(shiftedByDecimalPlaces(r, endsBy), d);
         if (probe.remainder.empty()) {
             places = endsBy;
@@ -49,7 +56,7 @@ std::size_t writeQuotient(std::span<const Limb> lead, std::size_t leadPlaces,
     const std::size_t width = std::max(decimalDigitCount(lead), leadPlaces + 1);
     const std::size_t point = width - leadPlaces;
     refuseOverlong(std::uint64_t{width} + 1 + tailPlaces + zeros);
-    text.assign(width + 1 + tailPlaces + zeros, '0');
+    text = numtext::filledText(width + 1 + tailPlaces + zeros, '0');
     const std::span<char> all(text);
     unpackDigits(lead, all.first(width));
     std::copy_backward(text.begin() + static_cast<std::ptrdiff_t>(point),
@@ -96,7 +103,11 @@ bool divideOnLimbs(DecimalEngine &engine, bool bySize) {
     const auto leadPlaces = static_cast<std::size_t>(zeroPlaces);
     const LimbQuotient lead = divideLimbs(shiftedByDecimalPlaces(a, leadPlaces), d);
     auto tailPlaces = static_cast<std::size_t>(p - zeroPlaces);
-    const LimbQuotient tail = fractionOf(lead.remainder, d, tailPlaces);
+    const bool scans = engine.m_findRepetend == 1;
+    const LimbQuotient tail = [&] {
+        const ProgressRange share(0, scans ? kQuotientShareWhenScanning : 1);
+        return fractionOf(lead.remainder, d, tailPlaces);
+    }();
     const bool exact = tail.remainder.empty();
     const auto shortest = static_cast<std::size_t>(n - 1);
     const std::size_t zeros =
@@ -106,7 +117,8 @@ bool divideOnLimbs(DecimalEngine &engine, bool bySize) {
     engine.m_fractionPlace = exact ? dropTrailingZeros(engine.m_quotient, point)
                                    : static_cast<int>(engine.m_quotient.size() - point - 1);
     // Remainders never come back in a quotient that ends.
-    if (engine.m_findRepetend == 1 && !exact) {
+    if (scans && !exact) {
+        const ProgressRange share(kQuotientShareWhenScanning, 1);
         const RepetendPlaces found = scanRepetend(
             a, d, lead.remainder, std::string_view(engine.m_quotient).substr(point + 1), zeroPlaces,
             engine.m_fractionPlace);

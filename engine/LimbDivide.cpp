@@ -2,6 +2,7 @@
 
 #include "LimbMultiply.h"
 #include "Thresholds.h"
+#include "WorkMonitor.h"
 
 #include <algorithm>
 #include <array>
@@ -30,10 +31,12 @@ void trim(Limbs &value) { value.resize(withoutLeadingZeros(value).size()); }
 Limb divideByLimb(std::span<const Limb> value, Limb divisor, std::span<Limb> quotient) {
     assert(divisor != 0 && quotient.size() >= value.size());
     std::uint64_t rest = 0;
+    Progress progress(value.size());
     for (std::size_t i = value.size(); i-- > 0;) {
         const std::uint64_t t = rest * kLimbBase + value[i];
         quotient[i] = static_cast<Limb>(t / divisor);
         rest = t % divisor;
+        progress.reach(value.size() - i, 1);
     }
     return static_cast<Limb>(rest);
 }
@@ -47,6 +50,7 @@ void longDivide(std::span<Limb> u, std::span<const Limb> v, std::span<Limb> quot
     assert(n >= 2 && isNormalised(v) && u.size() >= n && quotient.size() == u.size() - n);
     assert(topBelow(u, v, u.size() - n));
     const std::uint64_t top = v[n - 1], next = v[n - 2];
+    Progress progress(u.size() - n);
     for (std::size_t j = u.size() - n; j-- > 0;) {
         const std::uint64_t head = std::uint64_t{u[j + n]} * kLimbBase + u[j + n - 1];
         std::uint64_t qhat = head / top, rhat = head % top;
@@ -64,6 +68,7 @@ void longDivide(std::span<Limb> u, std::span<const Limb> v, std::span<Limb> quot
             assert(carry == 1);
         }
         quotient[j] = static_cast<Limb>(qhat);
+        progress.reach(u.size() - n - j, n);
     }
 }
 
@@ -162,10 +167,12 @@ void recursiveDivide(Limbs &u, std::span<const Limb> v, Limbs &quotient) {
     Limbs r(a.begin() + static_cast<std::ptrdiff_t>((blocks - 1) * n),
             a.begin() + static_cast<std::ptrdiff_t>(blocks * n));
     Limbs window(2 * n);
+    Progress progress(blocks - 1);
     for (std::size_t i = blocks - 1; i-- > 0;) {
         std::copy_n(a.begin() + static_cast<std::ptrdiff_t>(i * n), n, window.begin());
         std::copy(r.begin(), r.end(), window.begin() + static_cast<std::ptrdiff_t>(n));
         divideWindow(window, b, std::span(quotient).subspan(i * n, n), r);
+        progress.reach(blocks - 1 - i, kPollUnits); // a block is long work: report each one
     }
     u.assign(r.begin() + static_cast<std::ptrdiff_t>(shift), r.end());
 }

@@ -2,6 +2,7 @@
 
 #include "Ntt.h"
 #include "Thresholds.h"
+#include "WorkMonitor.h"
 
 #include <algorithm>
 #include <cassert>
@@ -12,8 +13,13 @@ namespace tallaro {
 
 void schoolbookMultiply(std::span<const Limb> x, std::span<const Limb> y, std::span<Limb> product) {
     assert(isProductBuffer(x, y, product));
+    // Rows along the shorter operand keep every row short enough to poll between them.
+    if (x.size() < y.size())
+        std::swap(x, y);
     std::fill(product.begin(), product.end(), Limb{0});
+    PollCounter polls;
     for (std::size_t i = 0; i < x.size(); ++i) {
+        polls.count(y.size());
         const std::uint64_t xi = x[i];
         if (xi == 0)
             continue; // the row adds nothing, and its top limb is still zero
@@ -77,6 +83,7 @@ void multiplyInSlices(std::span<const Limb> x, std::span<const Limb> y, std::spa
         const auto xs = x.subspan(i, std::min(slice, x.size() - i));
         for (std::size_t j = 0; j < y.size(); j += slice) {
             const auto ys = y.subspan(j, std::min(slice, y.size() - j));
+            pollForStop();
             partial.resize(xs.size() + ys.size());
             piece(xs, ys, partial);
             addLimbsAt(product, withoutLeadingZeros(partial), i + j);

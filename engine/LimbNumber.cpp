@@ -1,5 +1,7 @@
 #include "LimbNumber.h"
 
+#include "WorkMonitor.h"
+
 #include <algorithm>
 #include <array>
 #include <cassert>
@@ -15,6 +17,7 @@ Limbs packDigits(std::string_view digits) {
     assert(isAllDigits(digits));
     Limbs limbs((digits.size() + kLimbDigits - 1) / kLimbDigits);
     std::size_t end = digits.size();
+    PollCounter polls;
     for (Limb &limb : limbs) {
         const std::size_t start = end > kLimbDigits ? end - kLimbDigits : 0;
         Limb value = 0;
@@ -22,6 +25,7 @@ Limbs packDigits(std::string_view digits) {
             value = value * 10 + static_cast<Limb>(digits[i] - '0');
         limb = value;
         end = start;
+        polls.count(kLimbDigits);
     }
     return limbs;
 }
@@ -57,10 +61,12 @@ void writeLowDigits(Limb value, char *end, std::size_t count) {
 void unpackDigits(std::span<const Limb> limbs, std::span<char> out) {
     assert(decimalDigitCount(limbs) <= out.size());
     std::size_t end = out.size();
+    PollCounter polls;
     for (std::size_t k = 0; end > 0; ++k) {
         const std::size_t count = std::min(end, kLimbDigits);
         writeLowDigits(k < limbs.size() ? limbs[k] : 0, out.data() + end, count);
         end -= count;
+        polls.count(count);
     }
 }
 
@@ -106,10 +112,12 @@ void subtractLimbs(std::span<Limb> value, std::span<const Limb> subtrahend) {
 void multiplyByLimb(std::span<const Limb> value, Limb factor, std::span<Limb> out) {
     assert(out.size() == value.size() + 1);
     std::uint64_t carry = 0;
+    PollCounter polls;
     for (std::size_t i = 0; i < value.size(); ++i) {
         const std::uint64_t t = std::uint64_t{value[i]} * factor + carry;
         out[i] = static_cast<Limb>(t % kLimbBase);
         carry = t / kLimbBase;
+        polls.count(1);
     }
     out[value.size()] = static_cast<Limb>(carry);
 }

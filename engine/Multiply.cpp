@@ -5,6 +5,7 @@
 #include "NumberText.h"
 #include "SizeGuard.h"
 #include "Thresholds.h"
+#include "WorkMonitor.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -50,6 +51,8 @@ DecimalString DecimalEngine::multiply(DecimalString a, DecimalString b) {
     // would come out as a text that is not a number.
     if (a.empty() || b.empty() || !hasDigit(a) || !hasDigit(b))
         return {};
+    // Its parts do not add up to a share that could be shown: a watcher sees it move.
+    const Progress unknownShare(0);
     const bool negative = takeSign(a) * takeSign(b) < 0;
     const std::size_t fracDigits = closeUpPoint(a) + closeUpPoint(b);
     refuseOverlong(a.size() + b.size());

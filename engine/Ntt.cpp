@@ -1,6 +1,7 @@
 #include "Ntt.h"
 
 #include "LimbMultiply.h"
+#include "WorkMonitor.h"
 
 #include <algorithm>
 #include <bit>
@@ -94,6 +95,7 @@ template <class F>
 void forwardTransform(Residues &a, const Residues &table) {
     const std::size_t n = a.size();
     for (std::size_t len = n / 2; len >= 1; len /= 2) {
+        pollForStop(); // a pass over 2^24 points takes some 30 ms
         const std::uint32_t *w = table.data() + len;
         for (std::size_t start = 0; start < n; start += 2 * len) {
             std::uint32_t *lo = a.data() + start, *hi = lo + len;
@@ -111,6 +113,7 @@ template <class F>
 void inverseTransform(Residues &a, const Residues &table) {
     const std::size_t n = a.size();
     for (std::size_t len = 1; len < n; len *= 2) {
+        pollForStop();
         const std::uint32_t *w = table.data() + len;
         for (std::size_t start = 0; start < n; start += 2 * len) {
             std::uint32_t *lo = a.data() + start, *hi = lo + len;
@@ -143,9 +146,11 @@ void convolve(std::span<const Limb> x, std::span<const Limb> y, std::size_t n, R
         load<F>(y, scratch, n);
         forwardTransform<F>(scratch, forward);
     }
+    pollForStop();
     for (std::size_t i = 0; i < n; ++i)
         result[i] = F::mul(result[i], other[i]);
     inverseTransform<F>(result, twiddles<F>(n, true));
+    pollForStop();
     // Multiplying a Montgomery value by a plain 1/n both divides by n and leaves the form.
     const std::uint32_t inverseN = F::reduce(F::power(F::toMontgomery(static_cast<std::uint32_t>(n)),
                                                       F::kPrime - 2));
@@ -163,7 +168,9 @@ constexpr std::uint64_t kInverseQ0Q1ModQ2 = powerMod(kQ0 * kQ1 % kQ2, kQ2 - 2, k
 void joinResidues(const Residues (&r)[3], std::span<Limb> product) {
     std::uint64_t carry = 0;
     const std::size_t last = product.size() - 1;
+    PollCounter polls;
     for (std::size_t k = 0; k < last; ++k) {
+        polls.count(8); // a coefficient costs several modular steps
         const std::uint64_t a0 = r[0][k];
         const std::uint64_t a1 = (r[1][k] + kQ1 - a0) % kQ1 * kInverseQ0ModQ1 % kQ1;
         const std::uint64_t known = (a0 + kQ0 * a1) % kQ2;

@@ -1,5 +1,7 @@
 #include "NumberText.h"
 
+#include "WorkMonitor.h"
+
 #include <algorithm>
 #include <cassert>
 #include <cstdint>
@@ -88,6 +90,17 @@ void alignDigits(std::string &number, std::size_t integerLength, std::size_t int
     std::memset(text, '0', front);
     std::memset(text + integerWidth + fractionLength, '0', fractionWidth - fractionLength);
     number.resize(width);
+}
+
+std::string filledText(std::size_t length, char fill) {
+    constexpr std::size_t block = std::size_t{1} << 22; // about a millisecond
+    std::string text;
+    text.reserve(length);
+    while (text.size() < length) {
+        text.append(std::min(block, length - text.size()), fill);
+        pollForStop();
+    }
+    return text;
 }
 
 std::size_t firstNonZero(std::string_view text) {

@@ -1,6 +1,7 @@
 #include "RepetendScan.h"
 
 #include "RepetendRule.h"
+#include "WorkMonitor.h"
 
 #include <algorithm>
 #include <cassert>
@@ -91,7 +92,9 @@ RepetendPlaces scanRepetend(std::span<const Limb> dividend, std::span<const Limb
     std::copy(remainder.begin(), remainder.end(), r.begin());
     const PresetEntries presets(dividend, first);
     RecordedEntries recorded;
+    Progress progress(static_cast<std::uint64_t>(last - first) + 1);
     for (int place = first;; ++place) {
+        progress.reach(static_cast<std::uint64_t>(place - first), d.size());
         if (const int entry = lookUpRemainder(presets, recorded, r, place); entry != 0)
             return {entry, place};
         if (place == last)

@@ -1,6 +1,8 @@
 #include "AnswerLayout.h"
 
 #include "LargePages.h"
+#include "NumberText.h"
+#include "WorkMonitor.h"
 
 #include <algorithm>
 #include <climits>
@@ -27,9 +29,11 @@ std::size_t cellOffset(std::size_t k) {
 }
 
 // Fills a block of lines that the caller has set to spaces: the line ends, the first line's
-// prefix, and the digits from cell firstCell on, copied a group at a time.
+// prefix, and the digits from cell firstCell on, copied a group at a time. Progress counts
+// the lines written, linesBefore of them in earlier blocks.
 void writeBlock(char *block, std::size_t lines, std::string_view firstPrefix,
-                std::string_view digits, std::size_t firstCell) {
+                std::string_view digits, std::size_t firstCell, Progress &progress,
+                std::size_t linesBefore) {
     for (std::size_t line = 1; line <= lines; ++line) {
         block[line * lineWidth - 2] = '\r';
         block[line * lineWidth - 1] = '\n';
@@ -41,6 +45,7 @@ void writeBlock(char *block, std::size_t lines, std::string_view firstPrefix,
         std::memcpy(block + cellOffset(k), digits.data() + i, n);
         i += n;
         k += n;
+        progress.reach(linesBefore + k / lineDigits, n);
     }
 }
 
@@ -62,7 +67,7 @@ int fractionPlaceOffset(std::size_t fractionStart, std::int64_t n) {
 } // namespace
 
 LaidOutAnswer layOutAnswer(std::string answer, int repetendHead, int repetendTail) {
-    const bool negative = std::erase(answer, '-') > 0;
+    const bool negative = numtext::takeSign(answer) < 0;
     const std::size_t point = answer.find('.');
     const bool hasPoint = point != std::string::npos;
     const std::string_view whole(answer);
@@ -85,13 +90,14 @@ LaidOutAnswer layOutAnswer(std::string answer, int repetendHead, int repetendTai
     adviseLargePages(laid.text.data(), length);
     laid.text.assign(length, ' ');
     char *text = laid.text.data();
+    Progress progress(integerLines + fractionLines);
     if (integerLines > 0)
-        writeBlock(text, integerLines, signInPrefix ? " -" : "  ", integer, fill);
+        writeBlock(text, integerLines, signInPrefix ? " -" : "  ", integer, fill, progress, 0);
     if (negative && fill > 0)
         text[cellOffset(fill - 1)] = '-';
     if (fractionLines > 0) {
         std::memcpy(text + integerText, "\r\n", 2);
-        writeBlock(text + fractionStart, fractionLines, " .", fraction, 0);
+        writeBlock(text + fractionStart, fractionLines, " .", fraction, 0, progress, integerLines);
     }
 
     if (repetendTail > 0) {
