@@ -66,13 +66,23 @@ int fractionPlaceOffset(std::size_t fractionStart, std::int64_t n) {
 
 } // namespace
 
-LaidOutAnswer layOutAnswer(std::string answer, int repetendHead, int repetendTail) {
-    const bool negative = numtext::takeSign(answer) < 0;
+LaidOutAnswer layOutAnswer(std::string_view answer, int repetendHead, int repetendTail) {
+    // Every "-" is the sign, wherever it stands. The engine's answers carry it in front or
+    // nowhere and are read in place; any other text is read from a copy without them.
+    bool negative = answer.starts_with('-');
+    if (negative)
+        answer.remove_prefix(1);
+    std::string unsignedCopy;
+    if (answer.find('-') != std::string_view::npos) {
+        unsignedCopy = answer;
+        numtext::takeSign(unsignedCopy);
+        answer = unsignedCopy;
+        negative = true;
+    }
     const std::size_t point = answer.find('.');
-    const bool hasPoint = point != std::string::npos;
-    const std::string_view whole(answer);
-    const std::string_view integer = whole.substr(0, hasPoint ? point : whole.size());
-    const std::string_view fraction = hasPoint ? whole.substr(point + 1) : std::string_view();
+    const bool hasPoint = point != std::string_view::npos;
+    const std::string_view integer = answer.substr(0, hasPoint ? point : answer.size());
+    const std::string_view fraction = hasPoint ? answer.substr(point + 1) : std::string_view();
 
     const std::size_t integerLines = linesFor(integer.size());
     const std::size_t fractionLines = linesFor(fraction.size());

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace tallaro {
 
@@ -17,6 +18,6 @@ struct LaidOutAnswer {
 // sign, an integer is set flush left, a number with a point gets its integer part set flush
 // right, an empty line and its fraction digits from the left. head and tail are the repetend's
 // 1-based fraction places (tail 0: none).
-LaidOutAnswer layOutAnswer(std::string answer, int repetendHead, int repetendTail);
+LaidOutAnswer layOutAnswer(std::string_view answer, int repetendHead, int repetendTail);
 
 } // namespace tallaro
