@@ -46,7 +46,11 @@ void CalcDialog::OnFieldOutOfMemory() {
 void CalcDialog::OnOutputFocus() { m_platform.focusFirstChild(); }
 
 // A clipboard that cannot be had keeps what it held; there is nothing more to tell the user.
-void CalcDialog::OnCopyAnswer() { m_platform.setClipboardText(m_answerText); }
+// While a command runs, the answer on screen is about to be replaced: the click does nothing.
+void CalcDialog::OnCopyAnswer() {
+    if (!m_busy)
+        m_platform.setClipboardText(m_answerText);
+}
 
 // The compiled help file where the desktop can show it; otherwise the same pages as HTML, which
 // any browser shows. Without pages the compiled file is still handed over, or, when it is

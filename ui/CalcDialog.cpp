@@ -35,10 +35,4 @@ bool CalcDialog::PreTranslateMessage(DialogKey key, bool focusParked) {
     return false;
 }
 
-void CalcDialog::releaseWorkingTexts() {
-    for (std::string *text : {&m_product, &m_remainderHistory, &m_quotient, &m_dividendDigits,
-                              &m_divisorDigits})
-        std::string().swap(*text);
-}
-
 } // namespace tallaro

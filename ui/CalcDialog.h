@@ -1,11 +1,12 @@
 #pragma once
 
+#include "CommandWork.h"
 #include "DecimalEngine.h"
 #include "Platform.h"
+#include "WorkMonitor.h"
 
 #include <cstdint>
 #include <string>
-#include <string_view>
 
 namespace tallaro {
 
@@ -15,9 +16,19 @@ enum class DialogKey { Enter, Escape, Space, Tab, Backtab, F1, Other };
 // The main dialog: its commands drive the engine it derives from and talk to the window only
 // through the Platform it is given. The answer field and the application icon belong to the
 // window behind the Platform, so the dialog holds no control object or icon handle for them.
+//
+// An operation command starts on the UI thread (it reads the fields and checks that the
+// memory for its answer is there), runs the engine and the layout off it, and finishes on it
+// (it writes the fields). While it runs the dialog is busy: the operand and precision fields
+// are read-only, further clicks on the operation and copy buttons do nothing, and Esc or the
+// window's stop control abandon it, leaving every field as it was.
 class CalcDialog : public DecimalEngine {
 public:
     explicit CalcDialog(Platform &platform);
+    // A command still running is stopped and waited for.
+    ~CalcDialog();
+    CalcDialog(const CalcDialog &) = delete;
+    CalcDialog &operator=(const CalcDialog &) = delete;
 
     // Adds the About entry to the window menu, sets the icons and the default precision.
     // True: the window gives the focus to the first control that takes it (operand A).
@@ -33,6 +44,9 @@ public:
     void OnSubtract();
     void OnMultiply();
     void OnDivide();
+    // Esc or the stop control: the running command is abandoned; without one, nothing.
+    void OnCancel();
+    bool busy() const { return m_busy; }
 
     // The length counters of the operand fields, on every change of their text.
     void OnChangeA();
@@ -47,13 +61,11 @@ public:
     // Asks the desktop to open the help file; shared with the application's help request.
     static void openHelpFile(Platform &platform);
 
-    // The answer laid out for the answer field; sets m_repetendSelStart and m_repetendSelEnd
-    // when m_repetendTail is above 0.
-    std::string layoutAnswer(DecimalString answer);
     // Fields 1007 and 1008 from a plain answer.
     void showDigitCounts(const DecimalString &answer);
-    // The text of field 1009 for a millisecond count given as decimal text.
-    std::string elapsedText(const DecimalString &ms);
+    // The text of field 1009 for a millisecond count given as decimal text: whole
+    // milliseconds, whatever precision the last division had.
+    static std::string elapsedText(const DecimalString &ms);
     // The "%d" form of a 32-bit integer.
     static std::string intToText(std::int32_t value);
 
@@ -64,19 +76,18 @@ public:
     int m_repetendSelEnd = 0;
 
 private:
-    struct TimedAnswer {
-        DecimalString answer;
-        std::int32_t ms;
-    };
-    TimedAnswer timedCalculate(DecimalString a, std::string_view op, DecimalString b);
-    void runArithmetic(std::string_view op);
-    void runDivision();
-    void showAnswer(const DecimalString &answer, const std::string &whyEmpty);
+    void startCommand(std::string op);
+    void setBusy(bool busy);
+    void finishCommand(CommandResult &result, bool division);
+    void showAnswer(CommandResult &result);
+    void showQuotient(CommandResult &result);
+    void showLaidOut(CommandResult &result);
     void showLength(int field, int counter);
     template <typename Command> void guarded(Command command);
-    void releaseWorkingTexts();
 
     Platform &m_platform;
+    WorkMonitor m_monitor;
+    bool m_busy = false;
 };
 
 } // namespace tallaro

@@ -26,10 +26,6 @@ template <typename Command> void CalcDialog::guarded(Command command) {
     try {
         command();
     } catch (const std::bad_alloc &) {
-        // A division cut short must not leave the next elapsed-time division looking for a
-        // repetend, nor hold on to the memory its working texts took.
-        m_findRepetend = 0;
-        releaseWorkingTexts();
         m_platform.showMessage(outOfMemoryMessage);
     }
 }

@@ -1,114 +1,155 @@
-// The four operation buttons and the steps they share: the timed engine call, the layout,
-// the digit counts and the elapsed time.
-#include "AnswerLayout.h"
+// The four operation buttons. A command starts on the UI thread, where it reads the fields,
+// runs its engine call and layout off it, and finishes on it, where it writes the fields;
+// the digit counts and the elapsed time are steps its finish shares.
 #include "CalcDialog.h"
+#include "CommandMemory.h"
 #include "ControlIds.h"
 #include "DialogSupport.h"
-#include "EmptyAnswerText.h"
 #include "PrecisionField.h"
 
-#include <cstdint>
-#include <string_view>
+#include <memory>
 #include <utility>
 
 namespace tallaro {
 
 namespace {
 
-// Shows the wait cursor for as long as it lives, also when the engine gives up half way.
-class WaitCursor {
-public:
-    explicit WaitCursor(Platform &platform) : m_platform(platform) { m_platform.beginWaitCursor(); }
-    ~WaitCursor() { m_platform.endWaitCursor(); }
-    WaitCursor(const WaitCursor &) = delete;
-    WaitCursor &operator=(const WaitCursor &) = delete;
-
-private:
-    Platform &m_platform;
-};
+// Read-only while a command runs, so that the answer always belongs to what they show.
+constexpr int inputFields[] = {ids::operandA, ids::operandB, ids::precision};
 
 } // namespace
 
 void CalcDialog::OnAdd() {
-    guarded([this] { runArithmetic("+"); });
+    startCommand("+");
 }
 
 void CalcDialog::OnSubtract() {
-    guarded([this] { runArithmetic("-"); });
+    startCommand("-");
 }
 
 void CalcDialog::OnMultiply() {
-    guarded([this] { runArithmetic("*"); });
+    startCommand("*");
 }
 
 void CalcDialog::OnDivide() {
-    guarded([this] { runDivision(); });
+    startCommand("/");
 }
 
-// The clock covers the engine call and the wait cursor, nothing else.
-CalcDialog::TimedAnswer CalcDialog::timedCalculate(DecimalString a, std::string_view op,
-                                                   DecimalString b) {
-    const std::uint32_t t0 = m_platform.milliseconds();
-    DecimalString answer;
-    {
-        const WaitCursor wait(m_platform);
-        answer = calculate(std::move(a), op, std::move(b));
+void CalcDialog::OnCancel() {
+    if (m_busy)
+        m_monitor.requestStop();
+}
+
+CalcDialog::~CalcDialog() {
+    if (!m_busy)
+        return;
+    m_monitor.requestStop();
+    m_platform.abandonBackgroundWork();
+    setBusy(false);
+}
+
+void CalcDialog::startCommand(std::string op) {
+    // A click while a command runs does nothing: it must never queue a second run.
+    if (m_busy)
+        return;
+    guarded([&] {
+        const bool division = op == "/";
+        CommandInput input{std::move(op), m_platform.fieldText(ids::operandA),
+                           m_platform.fieldText(ids::operandB)};
+        if (division) {
+            m_fractionDigits = leadingInteger(m_platform.fieldText(ids::precision));
+            m_findRepetend = m_platform.isChecked(ids::findRepetend) ? 1 : 0;
+            input.fractionDigits = m_fractionDigits;
+            input.findRepetend = m_findRepetend;
+        }
+        // Started, such a command would take the machine's memory for minutes and end in the
+        // same message, or in the system ending the program.
+        if (commandMemory(input, m_platform) > m_platform.availableMemory()) {
+            m_findRepetend = 0;
+            m_platform.showMessage(outOfMemoryMessage);
+            return;
+        }
+        m_monitor.reset();
+        setBusy(true);
+        const auto result = std::make_shared<CommandResult>();
+        try {
+            m_platform.runInBackground(
+                m_monitor,
+                [this, result, in = std::move(input)]() mutable {
+                    *result = runCommandWork(std::move(in), m_platform, m_monitor);
+                },
+                [this, result, division] { finishCommand(*result, division); });
+        } catch (...) {
+            setBusy(false);
+            throw;
+        }
+    });
+}
+
+void CalcDialog::setBusy(bool busy) {
+    m_busy = busy;
+    for (int id : inputFields)
+        m_platform.setReadOnly(id, busy);
+    if (busy)
+        m_platform.beginWaitCursor();
+    else
+        m_platform.endWaitCursor();
+}
+
+void CalcDialog::finishCommand(CommandResult &result, bool division) {
+    bool outOfMemory = result.end == CommandResult::End::OutOfMemory;
+    // A command the user stopped shows nothing, even when it was done before it noticed.
+    if (result.end == CommandResult::End::Done && !m_monitor.stopRequested()) {
+        try {
+            if (division)
+                showQuotient(result);
+            else
+                showAnswer(result);
+        } catch (const std::bad_alloc &) {
+            outOfMemory = true;
+        }
     }
-    const std::uint32_t t1 = m_platform.milliseconds();
-    // The clock wraps around at 2^32: the wrapped difference is the time that passed.
-    return {std::move(answer), static_cast<std::int32_t>(t1 - t0)};
+    m_findRepetend = 0;
+    // Clicks made while the answer went into its field are a running command's clicks.
+    m_platform.handlePendingInput();
+    setBusy(false);
+    // Once the wait cursor has gone, the user learns why nothing happened.
+    if (outOfMemory)
+        m_platform.showMessage(outOfMemoryMessage);
 }
 
-void CalcDialog::runArithmetic(std::string_view op) {
-    DecimalString a = m_platform.fieldText(ids::operandA);
-    DecimalString b = m_platform.fieldText(ids::operandB);
-    const std::string whyEmpty = emptyAnswerText(a, op, b);
-    TimedAnswer run = timedCalculate(std::move(a), op, std::move(b));
-    showAnswer(run.answer, whyEmpty);
+void CalcDialog::showAnswer(CommandResult &result) {
+    showLaidOut(result);
     m_platform.setFieldText(ids::repetendHead, {});
     m_platform.setFieldText(ids::repetendTail, {});
-    showDigitCounts(run.answer);
-    m_platform.setFieldText(ids::elapsedTime, elapsedText(intToText(run.ms)));
+    showDigitCounts(result.answer);
+    m_platform.setFieldText(ids::elapsedTime, elapsedText(intToText(result.ms)));
     // Kept for the copy button, so that it copies the answer the answer field shows.
-    m_answerText = std::move(run.answer);
+    m_answerText = std::move(result.answer);
 }
 
-void CalcDialog::runDivision() {
-    // Offsets and places of an earlier division must never mark this answer.
-    m_repetendSelStart = m_repetendSelEnd = m_repetendHead = m_repetendTail = 0;
-    DecimalString a = m_platform.fieldText(ids::operandA);
-    DecimalString b = m_platform.fieldText(ids::operandB);
-    m_fractionDigits = leadingInteger(m_platform.fieldText(ids::precision));
-    m_findRepetend = m_platform.isChecked(ids::findRepetend) ? 1 : 0;
-    const std::string whyEmpty = emptyAnswerText(a, "/", b);
-    TimedAnswer run = timedCalculate(std::move(a), "/", std::move(b));
-    showAnswer(run.answer, whyEmpty);
-    // Before the elapsed-time division, which must leave the quotient's repetend places alone.
-    m_findRepetend = 0;
-    showDigitCounts(run.answer);
-    m_platform.setFieldText(ids::elapsedTime, elapsedText(intToText(run.ms)));
+void CalcDialog::showQuotient(CommandResult &result) {
+    m_fractionPlace = result.fractionPlace;
+    m_repetendHead = result.repetendHead;
+    m_repetendTail = result.repetendTail;
+    m_repetendSelStart = result.marksRepetend ? result.selStart : 0;
+    m_repetendSelEnd = result.marksRepetend ? result.selEnd : 0;
+    showLaidOut(result);
+    showDigitCounts(result.answer);
+    m_platform.setFieldText(ids::elapsedTime, elapsedText(intToText(result.ms)));
     m_platform.setFieldText(ids::repetendHead, intToText(m_repetendHead));
     m_platform.setFieldText(ids::repetendTail, intToText(m_repetendTail));
     if (m_repetendSelEnd > 0)
         m_platform.selectAnswer(m_repetendSelStart, m_repetendSelEnd);
-    m_answerText = std::move(run.answer);
+    m_answerText = std::move(result.answer);
 }
 
-// An empty answer keeps its field empty and says why in the field's placeholder. The reason
-// is worked out before the engine takes the operands over; it costs one quick scan of each.
-void CalcDialog::showAnswer(const DecimalString &answer, const std::string &whyEmpty) {
-    m_platform.setFieldText(ids::answer, layoutAnswer(answer));
-    m_platform.setFieldPlaceholder(ids::answer, answer.empty() ? whyEmpty : std::string());
-}
-
-std::string CalcDialog::layoutAnswer(DecimalString answer) {
-    LaidOutAnswer laid = layOutAnswer(std::move(answer), m_repetendHead, m_repetendTail);
-    // Written only once the text is complete.
-    if (laid.marksRepetend) {
-        m_repetendSelStart = laid.selStart;
-        m_repetendSelEnd = laid.selEnd;
-    }
-    return std::move(laid.text);
+// The laid-out answer moves into its field. An empty answer keeps the field empty and says
+// why in the field's placeholder.
+void CalcDialog::showLaidOut(CommandResult &result) {
+    m_platform.setFieldText(ids::answer, std::move(result.laidOut));
+    m_platform.setFieldPlaceholder(ids::answer,
+                                   result.answer.empty() ? result.whyEmpty : std::string());
 }
 
 void CalcDialog::showDigitCounts(const DecimalString &answer) {
@@ -128,7 +169,10 @@ std::string CalcDialog::elapsedText(const DecimalString &ms) {
     // The clock cannot tell less than a millisecond from nothing.
     if (ms == "0")
         return cp932::underOneMillisecond;
-    return divide(ms, "1000") + cp932::seconds;
+    // A division of its own, to the millisecond: the precision typed for quotients has no say.
+    DecimalEngine seconds;
+    seconds.m_fractionDigits = 3;
+    return seconds.divide(ms, "1000") + cp932::seconds;
 }
 
 std::string CalcDialog::intToText(std::int32_t value) {

@@ -69,11 +69,16 @@ protected:
             QTest::keyClick(box, Qt::Key_Return);
         });
     }
-    // Types both operands and presses an operation button.
+    // Lets the command a click or a key started run to its end, as the user waits for it.
+    void waitForCommand() {
+        EXPECT_TRUE(QTest::qWaitFor([this] { return !model.busy(); }, 60'000));
+    }
+    // Types both operands, presses an operation button and waits for the answer.
     void run(const QString &a, int button, const QString &b) {
         type(ids::operandA, a);
         type(ids::operandB, b);
         click(button);
+        waitForCommand();
     }
 
     CalcWindow window;

@@ -24,6 +24,7 @@ TEST_F(KeysTest, EnterAndEscChangeNothingAndKeepTheDialogOpen) {
         }
     }
     press(Qt::Key_Space);
+    waitForCommand();
     EXPECT_NE(text(ids::answer), "") << "Space no longer presses the focused button";
 }
 

@@ -46,8 +46,8 @@ TEST_F(Commands, DigitCountsFromThePlainAnswer) {
 
 TEST_F(Commands, ElapsedTimeInSeconds) {
     const std::pair<std::uint32_t, std::string> cases[] = {
-        {0, underOneMillisecond},  {16, "0.016" + seconds}, {1234, "1.234" + seconds},
-        {2000, "2" + seconds},
+        {0, underOneMillisecond},  {16, "0.016" + seconds}, {90, "0.09" + seconds},
+        {1234, "1.234" + seconds}, {2000, "2" + seconds},
     };
     for (const auto &[ms, shown] : cases) {
         // From a clock that wraps around during the run.
@@ -56,11 +56,14 @@ TEST_F(Commands, ElapsedTimeInSeconds) {
             EXPECT_EQ(window.fields[ids::elapsedTime], shown) << t0 << " + " << ms;
         }
     }
-    // Cut like the last quotient.
-    window.fields[ids::precision] = "1";
-    press(&CalcDialog::OnDivide, "1", "3");
-    press(&CalcDialog::OnAdd, "1", "2", 0, 1234);
-    EXPECT_EQ(window.fields[ids::elapsedTime], "1.2" + seconds);
+    // Whole milliseconds after a quotient of fewer places, and for that quotient itself.
+    for (const char *precision : {"0", "1", "2"}) {
+        window.fields[ids::precision] = precision;
+        press(&CalcDialog::OnDivide, "1", "3", 0, 1234);
+        EXPECT_EQ(window.fields[ids::elapsedTime], "1.234" + seconds) << precision;
+        press(&CalcDialog::OnMultiply, "1", "2", 0, 90);
+        EXPECT_EQ(window.fields[ids::elapsedTime], "0.09" + seconds) << precision;
+    }
 }
 
 // Commands in turn: each shows its own answer (an empty one too) and its digit counts, keeps

@@ -1,5 +1,6 @@
 // Running out of memory in a command and in a field: the work ends at its edge and what the
-// user had stays as it was.
+// user had stays as it was; and the guard that keeps a command from starting when the machine
+// cannot give what its answer needs.
 #include "CalcDialog.h"
 #include "FailingAllocation.h"
 #include "FakePlatform.h"
@@ -18,10 +19,11 @@ namespace {
 
 using OutOfMemory = DialogTest;
 
+// "メモリが不足しています。" in CP932.
+const std::string message = "\x83\x81\x83\x82\x83\x8a\x82\xaa\x95\x73\x91\xab\x82\xb5\x82\xc4"
+                            "\x82\xa2\x82\xdc\x82\xb7\x81\x42";
+
 TEST_F(OutOfMemory, TheCommandEndsWithAMessageAndTheDialogGoesOn) {
-    // "メモリが不足しています。" in CP932.
-    const std::string message = "\x83\x81\x83\x82\x83\x8a\x82\xaa\x95\x73\x91\xab\x82\xb5\x82\xc4"
-                                "\x82\xa2\x82\xdc\x82\xb7\x81\x42";
     struct Case {
         const char *where;
         std::string a, b;
@@ -30,8 +32,10 @@ TEST_F(OutOfMemory, TheCommandEndsWithAMessageAndTheDialogGoesOn) {
     const Case cases[] = {
         // A 601-character sum from operands of 300 and 302: only the engine needs that much.
         {"engine", std::string(300, '9'), "0." + std::string(300, '1'), 500},
-        // Texts this short live inside their string objects; only the layout allocates.
-        {"layout", "1.5", "1", 100},
+        // A 600-digit answer takes 832 characters laid out, more than anything before it.
+        {"layout", std::string(600, '9'), "1", 700},
+        // The same, with the memory gone only once the answer is to be shown.
+        {"display", std::string(600, '9'), "1", 700},
     };
     // Both commands end the wait cursor before the user reads why nothing happened.
     const std::vector<std::string> calls = {"wait on", "wait off", "message " + message,
@@ -39,24 +43,59 @@ TEST_F(OutOfMemory, TheCommandEndsWithAMessageAndTheDialogGoesOn) {
     window.checkBox = true;
     window.calls.reserve(2 * calls.size());
     for (const Case &c : cases) {
+        const bool display = std::string(c.where) == "display";
         window.calls.clear();
         window.fields = {{ids::operandA, c.a}, {ids::operandB, c.b}, {ids::answer, "earlier"}};
-        {
-            const AllocationLimit limit(c.failFrom);
-            dialog.OnDivide(); // a division cut short must not leave the box's state behind
-            dialog.OnAdd();
+        window.deferWork = display;
+        // A division cut short must not leave the box's state behind.
+        for (Command command : {&CalcDialog::OnDivide, &CalcDialog::OnAdd}) {
+            if (display) {
+                (dialog.*command)();
+                window.pending.run();
+                const AllocationLimit limit(c.failFrom);
+                window.pending.finish();
+            } else {
+                const AllocationLimit limit(c.failFrom);
+                (dialog.*command)();
+            }
         }
         EXPECT_EQ(window.calls, calls) << c.where;
         EXPECT_EQ(dialog.m_findRepetend, 0) << c.where;
+        EXPECT_FALSE(dialog.busy()) << c.where;
+        EXPECT_TRUE(window.readOnly.empty()) << c.where;
         EXPECT_EQ(window.fields[ids::operandA], c.a) << c.where;
         EXPECT_EQ(window.fields[ids::operandB], c.b) << c.where;
         EXPECT_EQ(window.fields[ids::answer], "earlier") << c.where;
 
         window.calls.clear();
+        window.deferWork = false;
         dialog.OnAdd();
         EXPECT_EQ(window.calls, std::vector<std::string>({"wait on", "wait off"})) << c.where;
         EXPECT_NE(window.fields[ids::answer], "earlier") << c.where;
     }
+}
+
+// Nothing starts that the machine cannot finish: the message comes at once, and the fields,
+// the wait cursor and the dialog's state are as before.
+TEST_F(OutOfMemory, ACommandWhoseAnswerCannotFitDoesNotStart) {
+    const std::pair<Command, std::uint64_t> cases[] = {
+        {&CalcDialog::OnDivide, std::uint64_t{4} << 30}, // 10^9 places in 4 GiB
+        {&CalcDialog::OnMultiply, 1 << 20},              // a 10^6-digit product in 1 MiB
+    };
+    window.fields[ids::precision] = "999999999";
+    for (const auto &[command, memory] : cases) {
+        window.calls.clear();
+        window.memory = memory;
+        press(command, std::string(1'000'000, '7'), "7");
+        EXPECT_EQ(window.calls, std::vector<std::string>{"message " + message});
+        EXPECT_EQ(window.fields[ids::answer], "");
+        EXPECT_FALSE(dialog.busy());
+    }
+    // What fits runs.
+    window.calls.clear();
+    window.fields[ids::precision] = "1000";
+    press(&CalcDialog::OnDivide, "1", "7");
+    EXPECT_EQ(window.calls, std::vector<std::string>({"wait on", "wait off"}));
 }
 
 // An edit the memory is not there for leaves the field as it was: text, caret, length, rows

@@ -65,7 +65,11 @@ CalcWindow::CalcWindow()
     : TemplateDialog(loadDialogTemplate(102)),
       m_systemMenu(*this, [this](unsigned command) {
           return m_model != nullptr && m_model->OnSysCommand(command);
-      }) {
+      }),
+      m_progress(new ProgressPanel(*this, units(), [this] {
+          if (m_model)
+              m_model->OnCancel();
+      })) {
     // Keys reach the focused control before the dialog sees them, so the dialog's filter
     // watches the whole application and keeps to the events of this window.
     qApp->installEventFilter(this);
@@ -190,6 +194,9 @@ bool CalcWindow::filterKey(const QKeyEvent &event) {
         return true;
     }
     const DialogKey key = dialogKey(event);
+    // Esc stops a running command; without one it does nothing, like Enter.
+    if (key == DialogKey::Escape)
+        m_model->OnCancel();
     if (CalcDialog::PreTranslateMessage(key, focusParked()))
         return true;
     if (key != DialogKey::F1)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ProgressPanel.h"
 #include "SystemMenu.h"
 #include "TemplateDialog.h"
 
@@ -31,6 +32,8 @@ public:
     void focusFirstChild();
     bool focusParked() const;
     SystemMenu &systemMenu() { return m_systemMenu; }
+    // The progress of a long command and its stop control, which stops it through the model.
+    ProgressPanel &progressPanel() { return *m_progress; }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -46,6 +49,7 @@ private:
 
     CalcDialog *m_model = nullptr;
     SystemMenu m_systemMenu;
+    ProgressPanel *m_progress;
     std::function<void()> m_helpRequest;
     std::vector<QMetaObject::Connection> m_connections;
 };

@@ -1,6 +1,7 @@
 #include "QtPlatform.h"
 
 #include "AboutDialog.h"
+#include "AvailableMemory.h"
 #include "CalcWindow.h"
 #include "ControlIds.h"
 #include "Cp932.h"
@@ -27,6 +28,10 @@ QString pathFromBytes(const std::string &path) {
     return QFile::decodeName(QByteArray(path.data(), static_cast<qsizetype>(path.size())));
 }
 
+// What a text field holds per character of an ASCII answer it takes over: the text itself and
+// its rows, with room for the text's line breaks being closed up.
+constexpr std::uint64_t kFieldBytesPerCharacter = 2;
+
 } // namespace
 
 QtPlatform::QtPlatform(CalcWindow &window) : m_window(window) { m_clock.start(); }
@@ -51,6 +56,11 @@ std::size_t QtPlatform::fieldLength(int id) {
 void QtPlatform::setFieldPlaceholder(int id, const std::string &text) {
     if (QWidget *control = m_window.control(id))
         control->setProperty("placeholderText", fromCp932(text));
+}
+
+void QtPlatform::setReadOnly(int id, bool readOnly) {
+    if (QWidget *control = m_window.control(id))
+        control->setProperty("readOnly", readOnly);
 }
 
 bool QtPlatform::isChecked(int id) {
@@ -79,6 +89,28 @@ std::uint32_t QtPlatform::milliseconds() {
 void QtPlatform::beginWaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
 
 void QtPlatform::endWaitCursor() { QGuiApplication::restoreOverrideCursor(); }
+
+void QtPlatform::runInBackground(const WorkMonitor &monitor, std::function<void()> work,
+                                 std::function<void()> finish) {
+    m_window.progressPanel().watch(monitor);
+    m_background.start(std::move(work), [this, finish = std::move(finish)] {
+        m_window.progressPanel().stopWatching();
+        finish();
+    });
+}
+
+void QtPlatform::abandonBackgroundWork() {
+    m_background.abandon();
+    m_window.progressPanel().stopWatching();
+}
+
+void QtPlatform::handlePendingInput() { QCoreApplication::processEvents(); }
+
+std::uint64_t QtPlatform::availableMemory() { return qt::availableMemory(); }
+
+std::uint64_t QtPlatform::fieldMemory(std::uint64_t characters) {
+    return characters * kFieldBytesPerCharacter;
+}
 
 bool QtPlatform::setClipboardText(const std::string &text) {
     QClipboard *clipboard = QGuiApplication::clipboard();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "BackgroundWork.h"
 #include "Platform.h"
 
 #include <QElapsedTimer>
@@ -19,6 +20,7 @@ public:
     void setFieldText(int id, std::string text) override;
     std::size_t fieldLength(int id) override;
     void setFieldPlaceholder(int id, const std::string &text) override;
+    void setReadOnly(int id, bool readOnly) override;
     bool isChecked(int id) override;
     void selectAnswer(int start, int end) override;
     void focusFirstChild() override;
@@ -26,6 +28,13 @@ public:
     std::uint32_t milliseconds() override;
     void beginWaitCursor() override;
     void endWaitCursor() override;
+
+    void runInBackground(const WorkMonitor &monitor, std::function<void()> work,
+                         std::function<void()> finish) override;
+    void abandonBackgroundWork() override;
+    void handlePendingInput() override;
+    std::uint64_t availableMemory() override;
+    std::uint64_t fieldMemory(std::uint64_t characters) override;
 
     bool setClipboardText(const std::string &text) override;
     void openWithDesktop(const std::string &path) override;
@@ -42,6 +51,7 @@ public:
 private:
     CalcWindow &m_window;
     QElapsedTimer m_clock;
+    BackgroundWork m_background;
 };
 
 } // namespace tallaro::qt
