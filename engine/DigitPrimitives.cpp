@@ -53,7 +53,7 @@ std::uint64_t unbias(std::uint64_t bytes) { return bytes - ((bytes >> 7) & kLowB
 std::string resultBuffer(std::size_t length, char fill) {
     std::string buffer;
     buffer.reserve(length + 2);
-    buffer.assign(length, fill);
+    growPolled(buffer, length, fill);
     return buffer;
 }
 

@@ -5,6 +5,7 @@
 #include "FastDivide.h"
 #include "NumberText.h"
 #include "SizeGuard.h"
+#include "WorkMonitor.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -37,8 +38,8 @@ std::string scaledDigits(std::string number, std::size_t fractionWidth) {
 } // namespace
 
 DecimalString DecimalEngine::divide(DecimalString a, DecimalString b) {
-    // Refused before anything changes: the window divides on its own for the elapsed time,
-    // and the digit loop's text arithmetic is only sound on digits.
+    // Refused before anything changes: the digit loop's text arithmetic is only sound on
+    // digits.
     if (!isNonZeroNumber(a) || !isNonZeroNumber(b))
         return {};
     // The scaled operands are no longer than both texts together, and they are counted in int.
@@ -78,7 +79,7 @@ DecimalString DecimalEngine::divide(DecimalString a, DecimalString b) {
 
     DecimalString answer;
     answer.reserve(m_quotient.size() + 1); // room for the sign
-    answer = m_quotient;
+    appendPolled(answer, m_quotient);
     dropZerosAndSign(answer, 0, negative);
     return answer;
 }

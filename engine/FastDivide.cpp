@@ -11,7 +11,6 @@
 
 #include "DecimalEngine.h"
 #include "LimbDivide.h"
-#include "NumberText.h"
 #include "RepetendScan.h"
 #include "SizeGuard.h"
 #include "Thresholds.h"
@@ -56,7 +55,8 @@ std::size_t writeQuotient(std::span<const Limb> lead, std::size_t leadPlaces,
     const std::size_t width = std::max(decimalDigitCount(lead), leadPlaces + 1);
     const std::size_t point = width - leadPlaces;
     refuseOverlong(std::uint64_t{width} + 1 + tailPlaces + zeros);
-    text = numtext::filledText(width + 1 + tailPlaces + zeros, '0');
+    text.clear();
+    growPolled(text, width + 1 + tailPlaces + zeros, '0');
     const std::span<char> all(text);
     unpackDigits(lead, all.first(width));
     std::copy_backward(text.begin() + static_cast<std::ptrdiff_t>(point),

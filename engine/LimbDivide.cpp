@@ -158,12 +158,14 @@ void recursiveDivide(Limbs &u, std::span<const Limb> v, Limbs &quotient) {
     Limbs b(n, 0);
     std::copy(v.begin(), v.end(), b.begin() + static_cast<std::ptrdiff_t>(shift));
     std::size_t blocks = (u.size() + shift + n - 1) / n;
-    Limbs a(blocks * n + n, 0); // one spare block in case the top one is not below b
+    Limbs a; // one spare block in case the top one is not below b
+    growPolled(a, blocks * n + n, 0);
     std::copy(u.begin(), u.end(), a.begin() + static_cast<std::ptrdiff_t>(shift));
     if (compareLimbs(std::span(a).subspan((blocks - 1) * n, n), b) >= 0)
         ++blocks;
 
-    quotient.assign((blocks - 1) * n, 0);
+    quotient.clear();
+    growPolled(quotient, (blocks - 1) * n, 0);
     Limbs r(a.begin() + static_cast<std::ptrdiff_t>((blocks - 1) * n),
             a.begin() + static_cast<std::ptrdiff_t>(blocks * n));
     Limbs window(2 * n);
@@ -189,7 +191,7 @@ LimbQuotient divideLimbs(std::span<const Limb> x, std::span<const Limb> d) {
         return result;
     }
     if (d.size() == 1) {
-        result.quotient.resize(x.size());
+        growPolled(result.quotient, x.size(), 0);
         const Limb rest = divideByLimb(x, d[0], result.quotient);
         trim(result.quotient);
         if (rest != 0)
@@ -199,7 +201,8 @@ LimbQuotient divideLimbs(std::span<const Limb> x, std::span<const Limb> d) {
     // Scaling both by the same factor lifts the divisor's top limb to base / 2 or more,
     // which the quotient estimates need; the remainder is scaled back at the end.
     const Limb factor = kLimbBase / (d.back() + 1);
-    Limbs v(d.size() + 1), u(x.size() + 1);
+    Limbs v(d.size() + 1), u;
+    growPolled(u, x.size() + 1, 0);
     multiplyByLimb(d, factor, v);
     v.pop_back(); // d * factor stays below base^d.size()
     multiplyByLimb(x, factor, u);
@@ -207,7 +210,7 @@ LimbQuotient divideLimbs(std::span<const Limb> x, std::span<const Limb> d) {
     // quotient is short, however long the divisor (1 / a long divisor to as many places).
     const std::size_t quotientLimbs = u.size() - v.size();
     if (std::min(v.size(), quotientLimbs) < thresholds::kRecursiveDivideMinLimbs) {
-        result.quotient.resize(quotientLimbs);
+        growPolled(result.quotient, quotientLimbs, 0);
         longDivide(u, v, result.quotient);
         u.resize(v.size());
     } else {

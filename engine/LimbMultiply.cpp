@@ -109,7 +109,8 @@ void multiplyDigitTexts(std::string_view x, std::string_view y, std::span<char> 
     const bool square = x == y;
     const Limbs xl = packDigits(x), yl = square ? Limbs{} : packDigits(y);
     const std::span<const Limb> ys = square ? std::span<const Limb>(xl) : yl;
-    Limbs product(xl.size() + ys.size());
+    Limbs product;
+    growPolled(product, xl.size() + ys.size(), 0);
     multiplyLimbs(xl, ys, product);
     unpackDigits(product, out);
 }

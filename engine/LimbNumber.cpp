@@ -15,15 +15,16 @@ bool isAllDigits(std::string_view text) {
 
 Limbs packDigits(std::string_view digits) {
     assert(isAllDigits(digits));
-    Limbs limbs((digits.size() + kLimbDigits - 1) / kLimbDigits);
-    std::size_t end = digits.size();
+    // Grown limb by limb, so that the fresh memory is first touched between polls.
+    Limbs limbs;
+    limbs.reserve((digits.size() + kLimbDigits - 1) / kLimbDigits);
     PollCounter polls;
-    for (Limb &limb : limbs) {
+    for (std::size_t end = digits.size(); end > 0;) {
         const std::size_t start = end > kLimbDigits ? end - kLimbDigits : 0;
         Limb value = 0;
         for (std::size_t i = start; i < end; ++i)
             value = value * 10 + static_cast<Limb>(digits[i] - '0');
-        limb = value;
+        limbs.push_back(value);
         end = start;
         polls.count(kLimbDigits);
     }
@@ -175,7 +176,8 @@ Limbs shiftedByDecimalPlaces(std::span<const Limb> value, std::size_t exponent) 
     if (value.empty())
         return {};
     const std::size_t wholeLimbs = exponent / kLimbDigits;
-    Limbs shifted(wholeLimbs + value.size() + 1, 0);
+    Limbs shifted;
+    growPolled(shifted, wholeLimbs + value.size() + 1, 0);
     multiplyByLimb(value, powersOfTen[exponent % kLimbDigits],
                    std::span(shifted).subspan(wholeLimbs));
     shifted.resize(withoutLeadingZeros(shifted).size());

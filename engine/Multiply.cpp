@@ -71,13 +71,16 @@ DecimalString DecimalEngine::multiply(DecimalString a, DecimalString b) {
             m_product.insert(m_product.size() - fracDigits, 1, '.');
     }
     trimAndSign(m_product, negative);
-    return m_product;
+    DecimalString answer;
+    appendPolled(answer, m_product);
+    return answer;
 }
 
 void DecimalEngine::multiplyDigits(int lenX, int lenY, std::string x, std::string y) {
     const std::string_view xs = leadingPart(x, lenX), ys = leadingPart(y, lenY);
     // Sized once, whatever the accumulator held: every place below lies inside it.
-    m_product.assign(xs.size() + ys.size(), '0');
+    m_product.clear();
+    growPolled(m_product, xs.size() + ys.size(), '0');
     // Beyond a few digit pairs, limbs of nine digits win; the digit loop stays for short
     // operands and for any text that is not all digits (calculate passes none on).
     if (std::uint64_t{xs.size()} * ys.size() >= thresholds::kLimbMinDigitPairs &&

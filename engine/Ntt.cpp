@@ -75,7 +75,8 @@ using Field2 = Field<754974721, 11>; // 45 * 2^24 + 1
 // Twiddles are fully reduced: a butterfly multiplies them by values up to 4P.
 template <class F>
 Residues twiddles(std::size_t n, bool inverse) {
-    Residues table(n);
+    Residues table;
+    growPolled(table, n, 0);
     const std::uint32_t root = F::power(F::toMontgomery(F::kGenerator), (F::kPrime - 1) / n);
     const std::uint32_t w = inverse ? F::power(root, F::kPrime - 2) : root;
     const std::size_t half = n / 2;
@@ -128,7 +129,8 @@ void inverseTransform(Residues &a, const Residues &table) {
 
 template <class F>
 void load(std::span<const Limb> limbs, Residues &a, std::size_t n) {
-    a.assign(n, 0);
+    a.clear();
+    growPolled(a, n, 0);
     for (std::size_t i = 0; i < limbs.size(); ++i)
         a[i] = F::toMontgomery(limbs[i]);
 }

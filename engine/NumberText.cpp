@@ -23,18 +23,22 @@ void removeSeparators(std::string &text) {
 static bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 TextScan scanText(std::string_view text) {
-    // Byte-wide and branch-free so that the compiler vectorises it.
+    // Byte-wide and branch-free so that the compiler vectorises it; in blocks with a poll
+    // between them, since operands run to a billion characters.
     enum : std::uint8_t { kSeparator = 1, kMinus = 2, kPoint = 4, kOther = 8 };
     std::uint8_t seen = 0;
-    for (char ch : text) {
-        const auto c = static_cast<std::uint8_t>(ch);
-        const bool digit = static_cast<std::uint8_t>(c - '0') < 10;
-        const bool separator = (c == ',') | (c == ' ');
-        const bool minus = c == '-';
-        const bool point = c == '.';
-        const bool other = !(digit | separator | minus | point);
-        seen |= static_cast<std::uint8_t>(separator * kSeparator | minus * kMinus |
-                                          point * kPoint | other * kOther);
+    for (std::size_t at = 0; at < text.size(); at += kPollUnits) {
+        for (char ch : text.substr(at, kPollUnits)) {
+            const auto c = static_cast<std::uint8_t>(ch);
+            const bool digit = static_cast<std::uint8_t>(c - '0') < 10;
+            const bool separator = (c == ',') | (c == ' ');
+            const bool minus = c == '-';
+            const bool point = c == '.';
+            const bool other = !(digit | separator | minus | point);
+            seen |= static_cast<std::uint8_t>(separator * kSeparator | minus * kMinus |
+                                              point * kPoint | other * kOther);
+        }
+        pollForStop();
     }
     bool onePoint = true;
     if ((seen & kPoint) != 0) {
@@ -90,17 +94,6 @@ void alignDigits(std::string &number, std::size_t integerLength, std::size_t int
     std::memset(text, '0', front);
     std::memset(text + integerWidth + fractionLength, '0', fractionWidth - fractionLength);
     number.resize(width);
-}
-
-std::string filledText(std::size_t length, char fill) {
-    constexpr std::size_t block = std::size_t{1} << 22; // about a millisecond
-    std::string text;
-    text.reserve(length);
-    while (text.size() < length) {
-        text.append(std::min(block, length - text.size()), fill);
-        pollForStop();
-    }
-    return text;
 }
 
 std::size_t firstNonZero(std::string_view text) {

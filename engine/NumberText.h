@@ -43,10 +43,6 @@ PointSplit splitAtPoint(std::string_view text);
 void alignDigits(std::string &number, std::size_t integerLength, std::size_t integerWidth,
                  std::size_t fractionWidth);
 
-// A text of `length` characters `fill`, written a block at a time with a poll between blocks:
-// the first touch of a billion characters' fresh memory takes the better part of a second.
-std::string filledText(std::size_t length, char fill);
-
 // Index of the first character that is not "0", or text.size() when there is none.
 std::size_t firstNonZero(std::string_view text);
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <atomic>
 #include <cstddef>
 #include <cstdint>
@@ -17,7 +18,10 @@
 //
 // Every loop that can run longer than about 10 ms on the largest inputs (10^9 digits, a
 // 2^24-point transform) polls at least every ~10 ms of its work, so that a stop takes effect
-// within 0.2 s at any size. A new long loop needs a poll; a loop rewritten keeps its poll.
+// within 0.2 s at any size. So does the first touch of a long text's or vector's fresh
+// memory, which on some machines costs seconds a gigabyte: long buffers are grown and copied
+// with growPolled and appendPolled rather than sized in one go. A new long loop or buffer
+// needs a poll; a loop rewritten keeps its poll.
 namespace tallaro {
 
 // Thrown by a poll once a stop was requested; the work was abandoned on purpose.
@@ -78,6 +82,30 @@ public:
 private:
     std::size_t m_units = 0;
 };
+
+// Grows a text or vector to `size` elements `fill`, a block at a time with a poll between
+// blocks (its capacity is reserved once).
+template <class Container>
+void growPolled(Container &container, std::size_t size, typename Container::value_type fill) {
+    constexpr std::size_t block = std::size_t{1} << 20;
+    container.reserve(size);
+    while (container.size() < size) {
+        container.insert(container.end(), std::min(block, size - container.size()), fill);
+        pollForStop();
+    }
+}
+
+// Appends a long text or vector to another, a block at a time with a poll between blocks.
+template <class Container, class Source> void appendPolled(Container &container, const Source &from) {
+    constexpr std::size_t block = std::size_t{1} << 20;
+    container.reserve(container.size() + from.size());
+    for (std::size_t at = 0; at < from.size(); at += block) {
+        const std::size_t n = std::min(block, from.size() - at);
+        container.insert(container.end(), from.begin() + static_cast<std::ptrdiff_t>(at),
+                         from.begin() + static_cast<std::ptrdiff_t>(at + n));
+        pollForStop();
+    }
+}
 
 // The progress of a loop that knows how many steps it takes (total 0: it does not, and the
 // window shows a moving indication instead of a share). Only the outermost Progress alive on

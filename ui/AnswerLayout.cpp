@@ -98,7 +98,7 @@ LaidOutAnswer layOutAnswer(std::string_view answer, int repetendHead, int repete
     const std::size_t length = fractionStart + fractionLines * lineWidth;
     laid.text.reserve(length);
     adviseLargePages(laid.text.data(), length);
-    laid.text.assign(length, ' ');
+    growPolled(laid.text, length, ' ');
     char *text = laid.text.data();
     Progress progress(integerLines + fractionLines);
     if (integerLines > 0)
