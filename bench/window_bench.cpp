@@ -5,8 +5,11 @@
 // - A×B alone on operands already in their fields, and the reading of those fields;
 // - a paste into (A), and a keystroke at the start, in the middle and at the end of a long one;
 // - a laid-out answer put into the answer field from the engine's answer, and scrolling it;
-// - the CPU the idle window takes while the caret blinks in a long operand.
+// - the CPU the idle window takes while the caret blinks in a long operand;
+// - while a long command runs: how soon Esc ends it, how soon the window repaints after a
+//   click, and the longest the UI thread is away from its event loop.
 // Memory per character the answer field holds is reported with the answer shown.
+#include "AnswerLayout.h"
 #include "BenchOperands.h"
 #include "CalcDialog.h"
 #include "CalcWindow.h"
@@ -14,15 +17,20 @@
 #include "QtPlatform.h"
 #include "TextField.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
+#include <QElapsedTimer>
 #include <QEventLoop>
+#include <QLineEdit>
 #include <QScrollBar>
 #include <QTest>
 #include <QTimer>
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+#include <chrono>
 #include <ctime>
 #include <fstream>
 #include <random>
@@ -75,6 +83,12 @@ struct Window {
     CalcDialog model{platform};
 };
 
+// Handles the window's events until the running command has ended.
+void waitForCommand(const CalcDialog &model) {
+    while (model.busy())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+}
+
 void paste(QWidget &field, const QString &text) {
     QGuiApplication::clipboard()->setText(text);
     field.setFocus();
@@ -93,6 +107,7 @@ void pasteAndPress(benchmark::State &state, int button) {
         paste(w.field(ids::operandA), a);
         paste(w.field(ids::operandB), b);
         QTest::mouseClick(w.window.control(button), Qt::LeftButton);
+        waitForCommand(w.model);
         QCoreApplication::processEvents();
         state.PauseTiming();
         if (w.field(ids::answer).model().size() == 0)
@@ -120,6 +135,7 @@ void BM_Multiply(benchmark::State &state) {
     w.setOperands(digits);
     for (auto _ : state) {
         QTest::mouseClick(w.window.control(ids::multiplyButton), Qt::LeftButton);
+        waitForCommand(w.model);
         QCoreApplication::processEvents();
     }
     // The engine's share, as the elapsed-time field shows it ("1.234秒").
@@ -205,7 +221,7 @@ void BM_ShowAnswer(benchmark::State &state) {
         w.platform.setFieldText(ids::answer, {});
         QCoreApplication::processEvents();
         state.ResumeTiming();
-        w.platform.setFieldText(ids::answer, w.model.layoutAnswer(answer));
+        w.platform.setFieldText(ids::answer, layOutAnswer(answer, 0, 0).text);
         QCoreApplication::processEvents();
         state.PauseTiming();
         if (perCharacter < 0) {
@@ -227,7 +243,7 @@ BENCHMARK(BM_ShowAnswer)
 // A 10^8-digit answer scrolled to random lines and repainted.
 void BM_ScrollAnswer(benchmark::State &state) {
     Window w;
-    w.platform.setFieldText(ids::answer, w.model.layoutAnswer("0." + benchDigits(100000000, 3)));
+    w.platform.setFieldText(ids::answer, layOutAnswer("0." + benchDigits(100000000, 3), 0, 0).text);
     QScrollBar &bar = *w.field(ids::answer).verticalScrollBar();
     std::mt19937 random(5);
     for (auto _ : state) {
@@ -255,6 +271,157 @@ void BM_IdleCaret(benchmark::State &state) {
     state.counters["cpu_percent"] = 100 * share;
 }
 BENCHMARK(BM_IdleCaret)->Iterations(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// A long command in the window: 1 / 7 to 10^8 places, or a product of two 10^7-digit
+// operands, or 1 / a 10^5-digit divisor to 10^6 places with the repetend looked for (a
+// minute of scanning).
+enum class LongCommand { Quotient, Product, Scan };
+
+// Types the operands and settings in.
+void prepare(Window &w, LongCommand kind) {
+    const bool product = kind == LongCommand::Product;
+    w.field(ids::operandA).setAsciiText(product ? benchDigits(10'000'000, 1) : "1");
+    w.field(ids::operandB)
+        .setAsciiText(product                      ? benchDigits(10'000'000, 2)
+                      : kind == LongCommand::Scan ? benchDigits(100'000, 3)
+                                                  : "7");
+    qobject_cast<QLineEdit *>(w.window.control(ids::precision))
+        ->setText(kind == LongCommand::Quotient ? "100000000" : "1000000");
+    qobject_cast<QAbstractButton *>(w.window.control(ids::findRepetend))
+        ->setChecked(kind == LongCommand::Scan);
+    QCoreApplication::processEvents();
+}
+
+void press(Window &w, LongCommand kind) {
+    const int button = kind == LongCommand::Product ? ids::multiplyButton : ids::divideButton;
+    QTest::mouseClick(w.window.control(button), Qt::LeftButton);
+}
+
+// Lets the command run for a while, the window handling its events meanwhile.
+void runFor(Window &w, int ms) {
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < ms && w.model.busy())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+}
+
+// Counts the paint events the window's widgets get.
+class PaintCounter : public QObject {
+public:
+    explicit PaintCounter(QWidget &window) : m_window(window) { qApp->installEventFilter(this); }
+    ~PaintCounter() override { qApp->removeEventFilter(this); }
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override {
+        if (event->type() == QEvent::Paint && watched->isWidgetType() &&
+            static_cast<QWidget *>(watched)->window() == &m_window)
+            ++paints;
+        return false;
+    }
+
+private:
+    QWidget &m_window;
+};
+
+using Clock = std::chrono::steady_clock;
+
+void setSeconds(benchmark::State &state, Clock::time_point since) {
+    state.SetIterationTime(std::chrono::duration<double>(Clock::now() - since).count());
+}
+
+// From Esc, pressed after the command has run for the argument's milliseconds, to the
+// window's being idle again with every field as it was. Argument 2: the kind of command.
+void BM_CancelLatency(benchmark::State &state) {
+    for (auto _ : state) {
+        Window w;
+        const auto kind = static_cast<LongCommand>(state.range(1));
+        prepare(w, kind);
+        press(w, kind);
+        runFor(w, static_cast<int>(state.range(0)));
+        if (!w.model.busy()) {
+            state.SkipWithError("the command ended before Esc");
+            break;
+        }
+        const Clock::time_point esc = Clock::now();
+        QTest::keyClick(w.window.control(ids::operandA), Qt::Key_Escape);
+        waitForCommand(w.model);
+        setSeconds(state, esc);
+    }
+}
+BENCHMARK(BM_CancelLatency)
+    ->Args({300, static_cast<int>(LongCommand::Quotient)})
+    ->Args({1500, static_cast<int>(LongCommand::Quotient)})
+    ->Args({300, static_cast<int>(LongCommand::Product)})
+    ->Args({2000, static_cast<int>(LongCommand::Scan)})
+    ->ArgNames({"ms", "kind"})
+    ->UseManualTime()
+    ->Iterations(3)
+    ->Unit(benchmark::kMillisecond);
+
+// From a click on A÷B, and from a click on A＋B while the quotient is being worked out (which
+// does nothing), to the first repaint of the window.
+void BM_ClickToRepaint(benchmark::State &state) {
+    for (auto _ : state) {
+        Window w;
+        PaintCounter counter(w.window);
+        const bool whileBusy = state.range(0) == 1;
+        prepare(w, LongCommand::Quotient);
+        if (whileBusy) {
+            press(w, LongCommand::Quotient);
+            runFor(w, 500);
+        }
+        counter.paints = 0;
+        const Clock::time_point click = Clock::now();
+        if (whileBusy)
+            QTest::mouseClick(w.window.control(ids::addButton), Qt::LeftButton);
+        else
+            press(w, LongCommand::Quotient);
+        while (counter.paints == 0)
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        setSeconds(state, click);
+        w.model.OnCancel();
+        waitForCommand(w.model);
+    }
+}
+BENCHMARK(BM_ClickToRepaint)
+    ->Arg(0)
+    ->Arg(1)
+    ->ArgName("busy")
+    ->UseManualTime()
+    ->Iterations(5)
+    ->Unit(benchmark::kMillisecond);
+
+// The longest the UI thread was away from its event loop while 1 / 7 was worked out to the
+// argument's places, from the click to the answer on screen: measured as the longest gap
+// between the ticks of a 10 ms timer.
+void BM_LongestStallDuringQuotient(benchmark::State &state) {
+    for (auto _ : state) {
+        Window w;
+        prepare(w, LongCommand::Quotient);
+        qobject_cast<QLineEdit *>(w.window.control(ids::precision))
+            ->setText(QString::number(state.range(0)));
+        QElapsedTimer sinceTick;
+        qint64 longest = 0;
+        QTimer ticks;
+        QObject::connect(&ticks, &QTimer::timeout,
+                         [&] { longest = std::max(longest, sinceTick.restart()); });
+        ticks.start(10);
+        sinceTick.start();
+        press(w, LongCommand::Quotient);
+        waitForCommand(w.model);
+        QCoreApplication::processEvents();
+        longest = std::max(longest, sinceTick.elapsed());
+        state.SetIterationTime(static_cast<double>(longest) / 1000);
+    }
+}
+BENCHMARK(BM_LongestStallDuringQuotient)
+    ->Arg(10'000'000)
+    ->Arg(100'000'000)
+    ->ArgName("places")
+    ->UseManualTime()
+    ->Iterations(2)
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace
 
