@@ -69,6 +69,7 @@ TEST_F(FieldsTest, AnEmptyAnswerSaysWhyInThePlaceholder) {
         field(ids::operandA)->setPlainText(a);
         field(ids::operandB)->setPlainText(b);
         click(button);
+        waitForCommand();
         EXPECT_EQ(field(ids::answer)->placeholderText(), why) << a.toStdString();
     }
 }

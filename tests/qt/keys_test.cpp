@@ -58,6 +58,7 @@ TEST_F(KeysTest, TheKeyboardAloneCalculatesAndCopies) {
     QTest::keyClicks(QApplication::focusWidget(), "30");
     press(Qt::Key_Tab);
     press(Qt::Key_Space);
+    waitForCommand();
     const int chain[] = {ids::addButton,    ids::subtractButton, ids::multiplyButton,
                          ids::divideButton, ids::precision,      ids::findRepetend,
                          ids::copyButton,   ids::operandA};

@@ -79,7 +79,7 @@ TEST_F(OutOfMemory, TheCommandEndsWithAMessageAndTheDialogGoesOn) {
 // the wait cursor and the dialog's state are as before.
 TEST_F(OutOfMemory, ACommandWhoseAnswerCannotFitDoesNotStart) {
     const std::pair<Command, std::uint64_t> cases[] = {
-        {&CalcDialog::OnDivide, std::uint64_t{4} << 30}, // 10^9 places in 4 GiB
+        {&CalcDialog::OnDivide, std::uint64_t{2} << 30}, // 10^9 places in 2 GiB
         {&CalcDialog::OnMultiply, 1 << 20},              // a 10^6-digit product in 1 MiB
     };
     window.fields[ids::precision] = "999999999";
