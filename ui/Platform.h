@@ -42,7 +42,7 @@ public:
     // Long work off the UI thread, one piece at a time: `work` runs on a thread of its own,
     // then `finish` on the UI thread. From about half a second on, the window shows the
     // monitor's progress with a control that stops the work. The in-memory window of the
-    // tests may run both at once.
+    // tests may run both at once. Throws std::bad_alloc when no thread can be had.
     virtual void runInBackground(const WorkMonitor &monitor, std::function<void()> work,
                                  std::function<void()> finish) = 0;
     // Waits for the background work to end (it has been asked to stop); its finish never

@@ -1,6 +1,7 @@
 #include "BackgroundWork.h"
 
 #include <cassert>
+#include <new>
 #include <utility>
 
 namespace tallaro::qt {
@@ -22,6 +23,13 @@ void BackgroundWork::start(std::function<void()> work, std::function<void()> fin
             finished();
     });
     m_thread->start();
+    // A thread the system would not create (it lacks the memory or the threads for it): no
+    // finish would ever come and the window would stay busy, so the caller learns at once.
+    if (!m_thread->isRunning() && !m_thread->isFinished()) {
+        m_thread.reset();
+        m_finish = nullptr;
+        throw std::bad_alloc();
+    }
 }
 
 void BackgroundWork::abandon() {

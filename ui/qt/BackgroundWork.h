@@ -14,6 +14,7 @@ class BackgroundWork : public QObject {
 public:
     ~BackgroundWork() override;
 
+    // Throws std::bad_alloc when no thread can be had for the work.
     void start(std::function<void()> work, std::function<void()> finish);
     // Waits for the running work to end; its finish is dropped.
     void abandon();

@@ -92,11 +92,12 @@ void QtPlatform::endWaitCursor() { QGuiApplication::restoreOverrideCursor(); }
 
 void QtPlatform::runInBackground(const WorkMonitor &monitor, std::function<void()> work,
                                  std::function<void()> finish) {
-    m_window.progressPanel().watch(monitor);
     m_background.start(std::move(work), [this, finish = std::move(finish)] {
         m_window.progressPanel().stopWatching();
         finish();
     });
+    // Only once the work has started: a thread that could not be had leaves no panel behind.
+    m_window.progressPanel().watch(monitor);
 }
 
 void QtPlatform::abandonBackgroundWork() {
