@@ -4,31 +4,66 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cassert>
+#include <cstring>
 
 namespace tallaro {
 
 bool isAllDigits(std::string_view text) {
-    return std::all_of(text.begin(), text.end(),
-                       [](char c) { return c >= '0' && c <= '9'; });
+    // No early exit: the loop then runs on whole vectors.
+    unsigned bad = 0;
+    for (const char c : text)
+        bad |= static_cast<unsigned char>(c - '0') > 9 ? 1u : 0u;
+    return bad == 0;
 }
 
+namespace {
+
+// Eight digit characters, the first in the lowest byte, as their value: three multiplications
+// join neighbouring digits, then pairs, then quadruples.
+std::uint32_t eightDigits(const char *text) {
+    std::uint64_t v;
+    std::memcpy(&v, text, sizeof v);
+    v = (v & 0x0F0F0F0F0F0F0F0F) * 2561 >> 8;
+    v = (v & 0x00FF00FF00FF00FF) * 6553601 >> 16;
+    return static_cast<std::uint32_t>((v & 0x0000FFFF0000FFFF) * 42949672960001 >> 32);
+}
+
+Limb digitsValue(const char *text, std::size_t count) {
+    Limb value = 0;
+    for (std::size_t i = 0; i < count; ++i)
+        value = value * 10 + static_cast<Limb>(text[i] - '0');
+    return value;
+}
+
+} // namespace
+
 Limbs packDigits(std::string_view digits) {
-    assert(isAllDigits(digits));
-    // Grown limb by limb, so that the fresh memory is first touched between polls.
+    // Grown a block at a time, so that the fresh memory is first touched between polls.
     Limbs limbs;
-    limbs.reserve((digits.size() + kLimbDigits - 1) / kLimbDigits);
+    growPolled(limbs, (digits.size() + kLimbDigits - 1) / kLimbDigits, 0);
+    packDigits(digits, limbs);
+    return limbs;
+}
+
+void packDigits(std::string_view digits, std::span<Limb> limbs) {
+    assert(isAllDigits(digits));
+    assert(limbs.size() == (digits.size() + kLimbDigits - 1) / kLimbDigits);
+    std::size_t end = digits.size();
     PollCounter polls;
-    for (std::size_t end = digits.size(); end > 0;) {
-        const std::size_t start = end > kLimbDigits ? end - kLimbDigits : 0;
-        Limb value = 0;
-        for (std::size_t i = start; i < end; ++i)
-            value = value * 10 + static_cast<Limb>(digits[i] - '0');
-        limbs.push_back(value);
-        end = start;
+    for (Limb &limb : limbs) {
+        if (end >= kLimbDigits && std::endian::native == std::endian::little) {
+            const char *nine = digits.data() + end - kLimbDigits;
+            limb = static_cast<Limb>(nine[0] - '0') * 100'000'000 + eightDigits(nine + 1);
+            end -= kLimbDigits;
+        } else {
+            const std::size_t start = end > kLimbDigits ? end - kLimbDigits : 0;
+            limb = digitsValue(digits.data() + start, end - start);
+            end = start;
+        }
         polls.count(kLimbDigits);
     }
-    return limbs;
 }
 
 namespace {
@@ -43,18 +78,17 @@ constexpr std::array<char, 200> kDigitPairs = [] {
     return pairs;
 }();
 
-// Writes the `count` low digits of value so that the last one lands just before `end`.
-void writeLowDigits(Limb value, char *end, std::size_t count) {
-    while (count >= 2) {
-        const Limb pair = value % 100;
-        value /= 100;
-        end -= 2;
-        end[0] = kDigitPairs[2 * pair];
-        end[1] = kDigitPairs[2 * pair + 1];
-        count -= 2;
+// The nine digits of value < 10^9 without a division: value * 2^57 / 10^8 (rounded up) holds
+// the first digit above bit 57 and the rest as a binary fraction, whose next two digits each
+// multiplication by 100 lifts above bit 57. Checked for every value below 10^9.
+void writeNineDigits(Limb value, char *out) {
+    constexpr std::uint64_t kFraction = (std::uint64_t{1} << 57) - 1;
+    std::uint64_t t = std::uint64_t{value} * 1'441'151'881;
+    out[0] = static_cast<char>('0' + (t >> 57));
+    for (std::size_t i = 1; i < kLimbDigits; i += 2) {
+        t = (t & kFraction) * 100;
+        std::memcpy(out + i, &kDigitPairs[2 * (t >> 57)], 2);
     }
-    if (count == 1)
-        end[-1] = static_cast<char>('0' + value % 10);
 }
 
 } // namespace
@@ -64,10 +98,17 @@ void unpackDigits(std::span<const Limb> limbs, std::span<char> out) {
     std::size_t end = out.size();
     PollCounter polls;
     for (std::size_t k = 0; end > 0; ++k) {
-        const std::size_t count = std::min(end, kLimbDigits);
-        writeLowDigits(k < limbs.size() ? limbs[k] : 0, out.data() + end, count);
-        end -= count;
-        polls.count(count);
+        const Limb limb = k < limbs.size() ? limbs[k] : 0;
+        if (end >= kLimbDigits) {
+            end -= kLimbDigits;
+            writeNineDigits(limb, out.data() + end);
+        } else { // the leading digits of the widest limb
+            char nine[kLimbDigits];
+            writeNineDigits(limb, nine);
+            std::memcpy(out.data(), nine + kLimbDigits - end, end);
+            end = 0;
+        }
+        polls.count(kLimbDigits);
     }
 }
 

@@ -23,6 +23,8 @@ bool isAllDigits(std::string_view text);
 
 // The digits (most significant first, digits only) as ceil(n / 9) limbs.
 Limbs packDigits(std::string_view digits);
+// The same into limbs, which has exactly that size.
+void packDigits(std::string_view digits, std::span<Limb> limbs);
 
 // Writes the value as exactly out.size() digits, leading zeros included. The value must
 // fit that width; limbs above it are not read.
