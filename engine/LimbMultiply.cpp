@@ -1,6 +1,7 @@
 #include "LimbMultiply.h"
 
 #include "Ntt.h"
+#include "Scratch.h"
 #include "Thresholds.h"
 #include "WorkMonitor.h"
 
@@ -74,23 +75,6 @@ void karatsubaMultiply(std::span<const Limb> x, std::span<const Limb> y, std::sp
     addLimbsAt(product, withoutLeadingZeros(middle), m);
 }
 
-void multiplyInSlices(std::span<const Limb> x, std::span<const Limb> y, std::span<Limb> product,
-                      std::size_t slice, LimbMultiplier piece) {
-    assert(isProductBuffer(x, y, product) && slice > 0);
-    std::fill(product.begin(), product.end(), Limb{0});
-    Limbs partial;
-    for (std::size_t i = 0; i < x.size(); i += slice) {
-        const auto xs = x.subspan(i, std::min(slice, x.size() - i));
-        for (std::size_t j = 0; j < y.size(); j += slice) {
-            const auto ys = y.subspan(j, std::min(slice, y.size() - j));
-            pollForStop();
-            partial.resize(xs.size() + ys.size());
-            piece(xs, ys, partial);
-            addLimbsAt(product, withoutLeadingZeros(partial), i + j);
-        }
-    }
-}
-
 void multiplyLimbs(std::span<const Limb> x, std::span<const Limb> y, std::span<Limb> product) {
     assert(isProductBuffer(x, y, product));
     const std::size_t shorter = std::min(x.size(), y.size());
@@ -107,11 +91,15 @@ void multiplyDigitTexts(std::string_view x, std::string_view y, std::span<char> 
     // A square (A x A) passes one operand twice: the transform then runs once per prime
     // for both, a third less work.
     const bool square = x == y;
-    const Limbs xl = packDigits(x), yl = square ? Limbs{} : packDigits(y);
-    const std::span<const Limb> ys = square ? std::span<const Limb>(xl) : yl;
-    Limbs product;
-    growPolled(product, xl.size() + ys.size(), 0);
-    multiplyLimbs(xl, ys, product);
+    const std::size_t lx = (x.size() + kLimbDigits - 1) / kLimbDigits;
+    const std::size_t ly = (y.size() + kLimbDigits - 1) / kLimbDigits;
+    const Scratch scratch(square ? 3 * lx : 2 * (lx + ly));
+    const std::span<Limb> xl = scratch.words().first(lx), yl = scratch.words().subspan(lx, ly);
+    const std::span<Limb> product = scratch.words().subspan(square ? lx : lx + ly, lx + ly);
+    packDigits(x, xl);
+    if (!square)
+        packDigits(y, yl);
+    multiplyLimbs(xl, square ? xl : yl, product);
     unpackDigits(product, out);
 }
 

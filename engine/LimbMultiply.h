@@ -1,7 +1,10 @@
 #pragma once
 
 #include "LimbNumber.h"
+#include "WorkMonitor.h"
 
+#include <algorithm>
+#include <cassert>
 #include <functional>
 #include <span>
 #include <string_view>
@@ -32,10 +35,25 @@ void schoolbookMultiply(std::span<const Limb> x, std::span<const Limb> y, std::s
 void karatsubaMultiply(std::span<const Limb> x, std::span<const Limb> y, std::span<Limb> product);
 
 // Cuts both operands into slices of at most `slice` limbs, multiplies every pair of slices
-// with `piece` and adds the partial products in place. Turns a lopsided product into
-// balanced ones and keeps each piece within a method's size limit.
+// with `piece` (called as a LimbMultiplier) and adds the partial products in place. Turns a
+// lopsided product into balanced ones and keeps each piece within a method's size limit.
+template <class Piece>
 void multiplyInSlices(std::span<const Limb> x, std::span<const Limb> y, std::span<Limb> product,
-                      std::size_t slice, LimbMultiplier piece);
+                      std::size_t slice, const Piece &piece) {
+    assert(isProductBuffer(x, y, product) && slice > 0);
+    std::fill(product.begin(), product.end(), Limb{0});
+    Limbs partial;
+    for (std::size_t i = 0; i < x.size(); i += slice) {
+        const auto xs = x.subspan(i, std::min(slice, x.size() - i));
+        for (std::size_t j = 0; j < y.size(); j += slice) {
+            const auto ys = y.subspan(j, std::min(slice, y.size() - j));
+            pollForStop();
+            partial.resize(xs.size() + ys.size());
+            piece(xs, ys, partial);
+            addLimbsAt(product, withoutLeadingZeros(partial), i + j);
+        }
+    }
+}
 
 // The fastest method for the operands' sizes.
 void multiplyLimbs(std::span<const Limb> x, std::span<const Limb> y, std::span<Limb> product);

@@ -1,214 +1,226 @@
+// Products by number-theoretic transforms.
+//
+// Why every coefficient comes out exact: the linear convolution's coefficient
+// c_k = sum x_i y_(k-i) has at most min(lx, ly) terms, each below (10^9)^2, so
+// c_k < min(lx, ly) * 10^18. The transform's length n holds all lx + ly - 1 coefficients
+// (so the cyclic convolution it computes never wraps round), hence min(lx, ly) <= (n + 1) / 2.
+// The longest transform has n = 5 * 2^23 points, so c_k < 2.1 * 10^25, twelve times below
+// p0 p1 p2 = 2.51 * 10^26: the three residues determine c_k, and Garner's mixed-radix digits
+// c_k = d0 + p0 (d1 + p1 d2) with d_i < p_i recover it. Carrying into base 10^9:
+// inner = d1 + p1 d2 < p1 p2 < 2^60; low = d0 + p0 (inner mod 10^9) + carry < 2^61, since
+// every carry is below (c_k + carry) / 10^9 < 2^55.
 #include "Ntt.h"
 
 #include "LimbMultiply.h"
-#include "WorkMonitor.h"
+#include "NttKernels.h"
+#include "NttRoots.h"
+#include "Scratch.h"
 
 #include <algorithm>
 #include <bit>
 #include <cassert>
 #include <cstdint>
-#include <vector>
 
 namespace tallaro {
 
+using namespace ntt;
+
 namespace {
 
-using Residues = std::vector<std::uint32_t>;
+// Blocks up to this many values are transformed level after level inside the cache; longer
+// ones split one level at a time, depth first, so each half is done before the next.
+constexpr std::size_t kInCacheBlock = std::size_t{1} << 13;
 
-constexpr std::uint64_t powerMod(std::uint64_t base, std::uint64_t exponent, std::uint64_t m) {
-    std::uint64_t result = 1;
-    for (base %= m; exponent != 0; exponent >>= 1, base = base * base % m) {
-        if (exponent & 1)
-            result = result * base % m;
-    }
-    return result;
-}
+// The longest run of coefficients joined at once: the three residue runs stay in the cache
+// between the vector step and the carry.
+constexpr std::size_t kJoinRun = 2048;
 
-// Arithmetic modulo a prime P < 2^30 in Montgomery form (R = 2^32): a product needs two
-// 32 x 32-bit multiplications and no division. Values are kept lazily in [0, 2P) and
-// brought into [0, P) once at the end; 4P < 2^32 keeps every sum inside 32 bits and every
-// product below P * 2^32, where the reduction is valid. G generates the multiplicative group.
-template <std::uint32_t P, std::uint32_t G>
-struct Field {
-    static constexpr std::uint32_t kPrime = P;
-    static constexpr std::uint32_t kTwoP = 2 * P;
-    static constexpr std::uint32_t kGenerator = G;
-    static_assert(P < (1u << 30));
-
-    static constexpr std::uint32_t negatedInverse() {
-        std::uint32_t inverse = P; // right in the low 3 bits; every step doubles that
-        for (int i = 0; i < 4; ++i)
-            inverse *= 2 - P * inverse;
-        return 0u - inverse;
-    }
-    static constexpr std::uint32_t kNegInverse = negatedInverse();
-    static constexpr std::uint32_t kR2 = static_cast<std::uint32_t>(powerMod(2, 64, P));
-
-    // x - m when x >= m, else x: branch-free, since the data is random.
-    static std::uint32_t shrink(std::uint32_t x, std::uint32_t m) { return std::min(x, x - m); }
-    // t * R^-1 mod P, in [0, 2P), for t < P * 2^32.
-    static std::uint32_t reduce(std::uint64_t t) {
-        const std::uint32_t m = static_cast<std::uint32_t>(t) * kNegInverse;
-        return static_cast<std::uint32_t>((t + std::uint64_t{m} * P) >> 32);
-    }
-    static std::uint32_t mul(std::uint32_t a, std::uint32_t b) {
-        return reduce(std::uint64_t{a} * b);
-    }
-    // Any value below 2^32 into Montgomery form.
-    static std::uint32_t toMontgomery(std::uint32_t a) { return mul(a, kR2); }
-    static std::uint32_t power(std::uint32_t base, std::uint64_t exponent) {
-        std::uint32_t result = toMontgomery(1);
-        for (; exponent != 0; exponent >>= 1, base = mul(base, base)) {
-            if (exponent & 1)
-                result = mul(result, base);
-        }
-        return shrink(result, P);
-    }
+struct Plan {
+    std::size_t radix; // 1, 3 or 5: the length of the first step
+    std::size_t block; // a power of two, up to kMaxBlock
+    std::size_t length() const { return radix * block; }
 };
 
-using Field0 = Field<167772161, 3>;  // 5 * 2^25 + 1
-using Field1 = Field<469762049, 3>;  // 7 * 2^26 + 1
-using Field2 = Field<754974721, 11>; // 45 * 2^24 + 1
-
-// table[len + j] = w^j with w a primitive (2 len)-th root of unity (inverted for the
-// inverse transform), for every level len = 1, 2, ..., n / 2 of an n-point transform.
-// Twiddles are fully reduced: a butterfly multiplies them by values up to 4P.
-template <class F>
-Residues twiddles(std::size_t n, bool inverse) {
-    Residues table;
-    growPolled(table, n, 0);
-    const std::uint32_t root = F::power(F::toMontgomery(F::kGenerator), (F::kPrime - 1) / n);
-    const std::uint32_t w = inverse ? F::power(root, F::kPrime - 2) : root;
-    const std::size_t half = n / 2;
-    std::uint32_t value = F::toMontgomery(1);
-    for (std::size_t j = 0; j < half; ++j, value = F::mul(value, w))
-        table[half + j] = F::shrink(value, F::kPrime);
-    for (std::size_t len = half / 2; len >= 1; len /= 2) {
-        for (std::size_t j = 0; j < len; ++j)
-            table[len + j] = table[2 * len + 2 * j];
+// The shortest length that holds `coefficients` without wrapping round.
+Plan planFor(std::size_t coefficients) {
+    Plan best{1, std::bit_ceil(coefficients)};
+    for (const std::size_t radix : {std::size_t{3}, std::size_t{5}}) {
+        const Plan plan{radix, std::bit_ceil((coefficients + radix - 1) / radix)};
+        if (plan.length() < best.length())
+            best = plan;
     }
-    return table;
+    return best;
 }
 
-// Decimation in frequency: natural order in, bit-reversed order out. The inverse below
-// takes bit-reversed order back, so no permutation pass is ever needed.
-template <class F>
-void forwardTransform(Residues &a, const Residues &table) {
-    const std::size_t n = a.size();
-    for (std::size_t len = n / 2; len >= 1; len /= 2) {
-        pollForStop(); // a pass over 2^24 points takes some 30 ms
-        const std::uint32_t *w = table.data() + len;
-        for (std::size_t start = 0; start < n; start += 2 * len) {
-            std::uint32_t *lo = a.data() + start, *hi = lo + len;
-            for (std::size_t j = 0; j < len; ++j) {
-                const std::uint32_t u = lo[j], v = hi[j];
-                lo[j] = F::shrink(u + v, F::kTwoP);
-                hi[j] = F::mul(u + F::kTwoP - v, w[j]);
-            }
+[[maybe_unused]] bool isTransformLength(std::size_t n) {
+    if (n == 0)
+        return false;
+    const std::size_t odd = n >> std::countr_zero(n);
+    return (odd == 1 || odd == 3 || odd == 5) && n / odd <= kMaxBlock;
+}
+
+std::uint32_t plainToMontgomery(std::uint64_t value, const Modulus &m) {
+    return toMontgomery(static_cast<std::uint32_t>(value % m.p), m);
+}
+
+// One prime's transforms of one length.
+class Transform {
+  public:
+    Transform(const Kernels &kernels, std::size_t prime, Plan plan)
+        : m_kernels(kernels), m_modulus(kModuli[prime]), m_plan(plan),
+          m_roots(rootTable(prime, std::max<std::size_t>(plan.block / 2, 1))),
+          m_root(rootOfUnity(plan.length(), m_modulus)),
+          m_rootInverse(ntt::inverse(m_root, m_modulus)) {}
+
+    // The limbs, then zeros, as values in [0, 2p), transformed.
+    void forward(std::span<const Limb> limbs, std::uint32_t *a) const {
+        const std::uint32_t twoP = 2 * m_modulus.p; // 10^9 < 3p for every prime
+        for (std::size_t i = 0; i < limbs.size(); ++i)
+            a[i] = shrink(limbs[i], twoP);
+        std::fill(a + limbs.size(), a + m_plan.length(), 0u);
+        if (m_plan.radix == 3)
+            m_kernels.forwardRadix3(a, m_plan.block, m_root, m_modulus);
+        else if (m_plan.radix == 5)
+            m_kernels.forwardRadix5(a, m_plan.block, m_root, m_modulus);
+        for (std::size_t r = 0; r < m_plan.radix; ++r)
+            forwardBlock(a + r * m_plan.block, m_plan.block, 0);
+    }
+
+    void multiply(std::uint32_t *a, const std::uint32_t *b) const {
+        m_kernels.multiply(a, b, m_plan.length(), m_modulus);
+    }
+
+    // The inverse transform, leaving every value times the length.
+    void inverse(std::uint32_t *a) const {
+        for (std::size_t r = 0; r < m_plan.radix; ++r)
+            inverseBlock(a + r * m_plan.block, m_plan.block, 0);
+        if (m_plan.radix == 3)
+            m_kernels.inverseRadix3(a, m_plan.block, m_rootInverse, m_modulus);
+        else if (m_plan.radix == 5)
+            m_kernels.inverseRadix5(a, m_plan.block, m_rootInverse, m_modulus);
+    }
+
+  private:
+    void forwardBlock(std::uint32_t *a, std::size_t size, std::size_t s) const {
+        if (size <= kInCacheBlock) {
+            m_kernels.forwardBlock(a, size, s, m_roots.forward, m_modulus);
+            return;
         }
+        m_kernels.forwardLevel(a, size / 2, m_roots.forward[s], m_modulus);
+        forwardBlock(a, size / 2, 2 * s);
+        forwardBlock(a + size / 2, size / 2, 2 * s + 1);
     }
-}
 
-// Decimation in time with the inverted roots; leaves every value multiplied by n.
-template <class F>
-void inverseTransform(Residues &a, const Residues &table) {
-    const std::size_t n = a.size();
-    for (std::size_t len = 1; len < n; len *= 2) {
-        pollForStop();
-        const std::uint32_t *w = table.data() + len;
-        for (std::size_t start = 0; start < n; start += 2 * len) {
-            std::uint32_t *lo = a.data() + start, *hi = lo + len;
-            for (std::size_t j = 0; j < len; ++j) {
-                const std::uint32_t u = lo[j], v = F::mul(hi[j], w[j]);
-                lo[j] = F::shrink(u + v, F::kTwoP);
-                hi[j] = F::shrink(u + F::kTwoP - v, F::kTwoP);
-            }
+    void inverseBlock(std::uint32_t *a, std::size_t size, std::size_t s) const {
+        if (size <= kInCacheBlock) {
+            m_kernels.inverseBlock(a, size, s, m_roots.inverse, m_modulus);
+            return;
         }
+        inverseBlock(a, size / 2, 2 * s);
+        inverseBlock(a + size / 2, size / 2, 2 * s + 1);
+        m_kernels.inverseLevel(a, size / 2, m_roots.inverse[s], m_modulus);
     }
+
+    const Kernels &m_kernels;
+    const Modulus &m_modulus;
+    Plan m_plan;
+    RootTable m_roots;
+    std::uint32_t m_root, m_rootInverse; // of order length
+};
+
+GarnerConstants garnerConstants(std::size_t length) {
+    const Modulus &m0 = kModuli[0], &m1 = kModuli[1], &m2 = kModuli[2];
+    // With Montgomery multiplication mont(a, b) = a b R^-1, a plain constant k enters as
+    // mont(k R^2) = k R; one more factor R cancels the R^-1 of the pointwise products.
+    const auto constant = [](std::uint64_t k, const Modulus &m, int rFactors) {
+        std::uint32_t c = plainToMontgomery(k, m);
+        for (int i = 1; i < rFactors; ++i)
+            c = toMontgomery(c, m);
+        return c;
+    };
+    const auto inv = [](std::uint64_t a, const Modulus &m) {
+        return powerMod(a % m.p, m.p - 2, m.p);
+    };
+    const std::uint64_t p0 = m0.p, p1 = m1.p;
+    return {constant(inv(length, m0), m0, 2),
+            constant(inv(length, m1) * inv(p0, m1) % m1.p, m1, 2),
+            constant(inv(p0, m1), m1, 1),
+            constant(inv(length, m2) * inv(p0 * p1 % m2.p, m2) % m2.p, m2, 2),
+            constant(inv(p0 * p1 % m2.p, m2), m2, 1),
+            constant(inv(p1, m2), m2, 1)};
 }
 
-template <class F>
-void load(std::span<const Limb> limbs, Residues &a, std::size_t n) {
-    a.clear();
-    growPolled(a, n, 0);
-    for (std::size_t i = 0; i < limbs.size(); ++i)
-        a[i] = F::toMontgomery(limbs[i]);
-}
-
-// Leaves in `result` the cyclic convolution of x and y modulo F's prime, as plain residues.
-template <class F>
-void convolve(std::span<const Limb> x, std::span<const Limb> y, std::size_t n, Residues &result,
-              Residues &scratch) {
-    const bool square = x.data() == y.data() && x.size() == y.size();
-    const Residues forward = twiddles<F>(n, false);
-    load<F>(x, result, n);
-    forwardTransform<F>(result, forward);
-    const Residues &other = square ? result : scratch;
-    if (!square) {
-        load<F>(y, scratch, n);
-        forwardTransform<F>(scratch, forward);
-    }
-    pollForStop();
-    for (std::size_t i = 0; i < n; ++i)
-        result[i] = F::mul(result[i], other[i]);
-    inverseTransform<F>(result, twiddles<F>(n, true));
-    pollForStop();
-    // Multiplying a Montgomery value by a plain 1/n both divides by n and leaves the form.
-    const std::uint32_t inverseN = F::reduce(F::power(F::toMontgomery(static_cast<std::uint32_t>(n)),
-                                                      F::kPrime - 2));
-    for (std::uint32_t &value : result)
-        value = F::shrink(F::mul(value, inverseN), F::kPrime);
-}
-
-constexpr std::uint64_t kQ0 = Field0::kPrime, kQ1 = Field1::kPrime, kQ2 = Field2::kPrime;
-constexpr std::uint64_t kInverseQ0ModQ1 = powerMod(kQ0, kQ1 - 2, kQ1);
-constexpr std::uint64_t kInverseQ0Q1ModQ2 = powerMod(kQ0 * kQ1 % kQ2, kQ2 - 2, kQ2);
-
-// Garner's form of the Chinese remainder theorem gives each coefficient as
-// a0 + q0 * (a1 + q1 * a2); splitting the inner part at 10^9 keeps every step in 64 bits
-// while the coefficients are carried into base-10^9 limbs.
-void joinResidues(const Residues (&r)[3], std::span<Limb> product) {
+// Joins the inverse transforms' residues into base-10^9 limbs, carrying as it goes.
+void joinResidues(std::uint32_t *const (&r)[3], const Kernels &kernels, std::size_t length,
+                  std::span<Limb> product) {
+    const GarnerConstants constants = garnerConstants(length);
+    const std::uint64_t p0 = kModuli[0].p, p1 = kModuli[1].p;
+    const std::size_t coefficients = product.size() - 1;
     std::uint64_t carry = 0;
-    const std::size_t last = product.size() - 1;
-    PollCounter polls;
-    for (std::size_t k = 0; k < last; ++k) {
-        polls.count(8); // a coefficient costs several modular steps
-        const std::uint64_t a0 = r[0][k];
-        const std::uint64_t a1 = (r[1][k] + kQ1 - a0) % kQ1 * kInverseQ0ModQ1 % kQ1;
-        const std::uint64_t known = (a0 + kQ0 * a1) % kQ2;
-        const std::uint64_t a2 = (r[2][k] + kQ2 - known) % kQ2 * kInverseQ0Q1ModQ2 % kQ2;
-        const std::uint64_t inner = a1 + kQ1 * a2; // below q1 * q2 < 2^59
-        const std::uint64_t low = a0 + kQ0 * (inner % kLimbBase) + carry;
-        product[k] = static_cast<Limb>(low % kLimbBase);
-        carry = low / kLimbBase + kQ0 * (inner / kLimbBase);
+    for (std::size_t start = 0; start < coefficients; start += kJoinRun) {
+        const std::size_t run = std::min(kJoinRun, coefficients - start);
+        kernels.garner(r[0] + start, r[1] + start, r[2] + start, run, constants);
+        for (std::size_t k = start; k < start + run; ++k) {
+            const std::uint64_t inner = r[1][k] + p1 * r[2][k];
+            const std::uint64_t low = r[0][k] + p0 * (inner % kLimbBase) + carry;
+            product[k] = static_cast<Limb>(low % kLimbBase);
+            carry = low / kLimbBase + p0 * (inner / kLimbBase);
+        }
     }
-    product[last] = static_cast<Limb>(carry);
+    product[coefficients] = static_cast<Limb>(carry);
 }
 
-void nttMultiplyDirect(std::span<const Limb> x, std::span<const Limb> y, std::span<Limb> product) {
-    if (x.empty() || y.empty()) {
-        std::fill(product.begin(), product.end(), Limb{0});
-        return;
+const Kernels &kernelsFor(NttKernel kernel) {
+    const Kernels *avx2 = avx2Kernels();
+    return kernel == NttKernel::Avx2 && avx2 != nullptr ? *avx2 : portableKernels();
+}
+
+void multiplyByTransforms(std::span<const Limb> x, std::span<const Limb> y, std::span<Limb> product,
+                          const Kernels &kernels) {
+    const Plan plan = planFor(product.size() - 1);
+    const std::size_t n = plan.length();
+    const bool square = x.data() == y.data() && x.size() == y.size();
+    // One prime's residues after another, and the other operand's transform behind them.
+    const Scratch scratch(square ? 3 * n : 4 * n);
+    std::uint32_t *const base = scratch.words().data();
+    std::uint32_t *const r[3] = {base, base + n, base + 2 * n};
+    for (std::size_t prime = 0; prime < 3; ++prime) {
+        const Transform transform(kernels, prime, plan);
+        std::uint32_t *const a = r[prime], *const b = square ? a : base + 3 * n;
+        transform.forward(x, a);
+        if (!square)
+            transform.forward(y, b);
+        transform.multiply(a, b);
+        transform.inverse(a);
     }
-    const std::size_t n = std::bit_ceil(product.size() - 1);
-    Residues r[3], scratch;
-    convolve<Field0>(x, y, n, r[0], scratch);
-    convolve<Field1>(x, y, n, r[1], scratch);
-    convolve<Field2>(x, y, n, r[2], scratch);
-    joinResidues(r, product);
+    joinResidues(r, kernels, n, product);
 }
 
 } // namespace
 
+bool nttKernelAvailable(NttKernel kernel) {
+    return kernel == NttKernel::Portable || avx2Kernels() != nullptr;
+}
+
+NttKernel fastestNttKernel() {
+    return nttKernelAvailable(NttKernel::Avx2) ? NttKernel::Avx2 : NttKernel::Portable;
+}
+
 void nttMultiply(std::span<const Limb> x, std::span<const Limb> y, std::span<Limb> product,
-                 std::size_t maxLength) {
-    assert(isProductBuffer(x, y, product));
-    assert(maxLength >= 2 && maxLength <= thresholds::kNttMaxLength);
+                 NttKernel kernel, std::size_t maxLength) {
+    assert(isProductBuffer(x, y, product) && isTransformLength(maxLength));
+    if (x.empty() || y.empty()) {
+        std::fill(product.begin(), product.end(), Limb{0});
+        return;
+    }
+    const Kernels &kernels = kernelsFor(kernel);
+    const auto direct = [&kernels](std::span<const Limb> a, std::span<const Limb> b,
+                                   std::span<Limb> p) { multiplyByTransforms(a, b, p, kernels); };
     // A product of n limbs is a convolution of n - 1 coefficients.
-    if (product.size() <= maxLength + 1)
-        nttMultiplyDirect(x, y, product);
+    if (planFor(product.size() - 1).length() <= maxLength)
+        direct(x, y, product);
     else
-        multiplyInSlices(x, y, product, maxLength / 2, nttMultiplyDirect);
+        multiplyInSlices(x, y, product, maxLength / 2, direct);
 }
 
 } // namespace tallaro

@@ -24,10 +24,10 @@ inline constexpr std::size_t kKaratsubaMinLimbs = 32;
 // take a 1024-point transform, which Karatsuba matches up to about 400 limbs.
 inline constexpr std::size_t kNttMinLimbs = 400;
 
-// The longest cyclic convolution the transform's three primes allow (2^24 points, the
-// largest power of two dividing 754974721 - 1). Longer products are assembled from
-// slices of half this length. A limit of correctness, not of speed.
-inline constexpr std::size_t kNttMaxLength = std::size_t{1} << 24;
+// The longest transform the three primes allow: 5 * 2^23 points, a product of up to
+// 3.7 * 10^8 digits. Longer products are assembled from slices of half this length. A limit
+// of correctness, not of speed.
+inline constexpr std::size_t kNttMaxLength = std::size_t{5} << 23;
 
 // Division.
 

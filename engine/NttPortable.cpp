@@ -1,0 +1,157 @@
+// The transform's kernels in portable C++: the reference for the vector builds, and what
+// runs on processors without them.
+#include "NttKernels.h"
+
+namespace tallaro::ntt {
+
+namespace {
+
+void forwardLevel(std::uint32_t *a, std::size_t half, std::uint32_t c, const Modulus &m) {
+    std::uint32_t *hi = a + half;
+    const std::uint32_t twoP = 2 * m.p;
+    for (std::size_t j = 0; j < half; ++j) {
+        const std::uint32_t u = a[j], v = mul(hi[j], c, m);
+        a[j] = shrink(u + v, twoP);
+        hi[j] = shrink(u + twoP - v, twoP);
+    }
+}
+
+void inverseLevel(std::uint32_t *a, std::size_t half, std::uint32_t cInverse, const Modulus &m) {
+    std::uint32_t *hi = a + half;
+    const std::uint32_t twoP = 2 * m.p;
+    for (std::size_t j = 0; j < half; ++j) {
+        const std::uint32_t u = a[j], v = hi[j];
+        a[j] = shrink(u + v, twoP);
+        hi[j] = mul(u + twoP - v, cInverse, m);
+    }
+}
+
+void forwardBlock(std::uint32_t *a, std::size_t size, std::size_t s, const std::uint32_t *roots,
+                  const Modulus &m) {
+    for (std::size_t half = size / 2, blocks = 1; half >= 1; half /= 2, blocks *= 2) {
+        for (std::size_t b = 0; b < blocks; ++b)
+            forwardLevel(a + 2 * half * b, half, roots[s * blocks + b], m);
+    }
+}
+
+void inverseBlock(std::uint32_t *a, std::size_t size, std::size_t s,
+                  const std::uint32_t *inverseRoots, const Modulus &m) {
+    for (std::size_t half = 1, blocks = size / 2; half < size; half *= 2, blocks /= 2) {
+        for (std::size_t b = 0; b < blocks; ++b)
+            inverseLevel(a + 2 * half * b, half, inverseRoots[s * blocks + b], m);
+    }
+}
+
+// The 3-point transform with a cube root of unity z, from inputs in [0, 2p):
+// y0 = u0 + u1 + u2, y1 = u0 - u2 + z (u1 - u2), y2 = u0 - u1 - z (u1 - u2), since
+// z^2 = -1 - z.
+void radix3(std::uint32_t &u0, std::uint32_t &u1, std::uint32_t &u2, std::uint32_t z,
+            const Modulus &m) {
+    const std::uint32_t twoP = 2 * m.p;
+    const std::uint32_t t = mul(u1 + twoP - u2, z, m);
+    const std::uint32_t y0 = shrink(shrink(u0 + u1, twoP) + u2, twoP);
+    const std::uint32_t y1 = shrink(shrink(u0 + twoP - u2, twoP) + t, twoP);
+    const std::uint32_t y2 = shrink(shrink(u0 + twoP - u1, twoP) + twoP - t, twoP);
+    u0 = y0, u1 = y1, u2 = y2;
+}
+
+void forwardRadix3(std::uint32_t *a, std::size_t third, std::uint32_t w, const Modulus &m) {
+    const std::uint32_t z = power(w, third, m);
+    std::uint32_t twist = toMontgomery(1, m);
+    for (std::size_t j = 0; j < third; ++j, twist = shrink(mul(twist, w, m), m.p)) {
+        radix3(a[j], a[j + third], a[j + 2 * third], z, m);
+        a[j + third] = mul(a[j + third], twist, m);
+        a[j + 2 * third] = mul(a[j + 2 * third], shrink(mul(twist, twist, m), m.p), m);
+    }
+}
+
+void inverseRadix3(std::uint32_t *a, std::size_t third, std::uint32_t wInverse, const Modulus &m) {
+    const std::uint32_t z = power(wInverse, third, m);
+    std::uint32_t twist = toMontgomery(1, m);
+    for (std::size_t j = 0; j < third; ++j, twist = shrink(mul(twist, wInverse, m), m.p)) {
+        a[j + third] = mul(a[j + third], twist, m);
+        a[j + 2 * third] = mul(a[j + 2 * third], shrink(mul(twist, twist, m), m.p), m);
+        radix3(a[j], a[j + third], a[j + 2 * third], z, m);
+    }
+}
+
+// The 5-point transform with a fifth root of unity z, from inputs in [0, 2p). With
+// a1 = u1 + u4, b1 = u1 - u4, a2 = u2 + u3, b2 = u2 - u3 and c_k, s_k = (z^k +- z^-k) / 2:
+// y1, y4 = u0 + c1 a1 + c2 a2 +- (s1 b1 + s2 b2) and y2, y3 = u0 + c2 a1 + c1 a2 +- (s2 b1 -
+// s1 b2).
+void radix5(std::uint32_t *u[5], const Radix5Roots &r, const Modulus &m) {
+    const std::uint32_t twoP = 2 * m.p;
+    const std::uint32_t u0 = *u[0];
+    const std::uint32_t a1 = shrink(*u[1] + *u[4], twoP), b1 = *u[1] + twoP - *u[4];
+    const std::uint32_t a2 = shrink(*u[2] + *u[3], twoP), b2 = *u[2] + twoP - *u[3];
+    const std::uint32_t e1 = shrink(u0 + shrink(mul(a1, r.c1, m) + mul(a2, r.c2, m), twoP), twoP);
+    const std::uint32_t e2 = shrink(u0 + shrink(mul(a1, r.c2, m) + mul(a2, r.c1, m), twoP), twoP);
+    const std::uint32_t q1 = shrink(mul(b1, r.s1, m) + mul(b2, r.s2, m), twoP);
+    const std::uint32_t q2 = shrink(mul(b1, r.s2, m) + twoP - mul(b2, r.s1, m), twoP);
+    *u[0] = shrink(shrink(u0 + a1, twoP) + a2, twoP);
+    *u[1] = shrink(e1 + q1, twoP);
+    *u[4] = shrink(e1 + twoP - q1, twoP);
+    *u[2] = shrink(e2 + q2, twoP);
+    *u[3] = shrink(e2 + twoP - q2, twoP);
+}
+
+// Multiplies a[j + k fifth] by twist^k for k = 1..4.
+void twist5(std::uint32_t *a, std::size_t fifth, std::size_t j, std::uint32_t twist,
+            const Modulus &m) {
+    std::uint32_t power = twist;
+    for (std::size_t k = 1; k < 5; ++k, power = shrink(mul(power, twist, m), m.p))
+        a[j + k * fifth] = mul(a[j + k * fifth], power, m);
+}
+
+void forwardRadix5(std::uint32_t *a, std::size_t fifth, std::uint32_t w, const Modulus &m) {
+    const Radix5Roots roots = radix5Roots(power(w, fifth, m), m);
+    std::uint32_t twist = toMontgomery(1, m);
+    for (std::size_t j = 0; j < fifth; ++j, twist = shrink(mul(twist, w, m), m.p)) {
+        std::uint32_t *u[5] = {a + j, a + j + fifth, a + j + 2 * fifth, a + j + 3 * fifth,
+                               a + j + 4 * fifth};
+        radix5(u, roots, m);
+        twist5(a, fifth, j, twist, m);
+    }
+}
+
+void inverseRadix5(std::uint32_t *a, std::size_t fifth, std::uint32_t wInverse, const Modulus &m) {
+    const Radix5Roots roots = radix5Roots(power(wInverse, fifth, m), m);
+    std::uint32_t twist = toMontgomery(1, m);
+    for (std::size_t j = 0; j < fifth; ++j, twist = shrink(mul(twist, wInverse, m), m.p)) {
+        twist5(a, fifth, j, twist, m);
+        std::uint32_t *u[5] = {a + j, a + j + fifth, a + j + 2 * fifth, a + j + 3 * fifth,
+                               a + j + 4 * fifth};
+        radix5(u, roots, m);
+    }
+}
+
+void multiply(std::uint32_t *a, const std::uint32_t *b, std::size_t n, const Modulus &m) {
+    for (std::size_t i = 0; i < n; ++i)
+        a[i] = mul(a[i], b[i], m);
+}
+
+void garner(std::uint32_t *r0, std::uint32_t *r1, std::uint32_t *r2, std::size_t n,
+            const GarnerConstants &k) {
+    const Modulus &m0 = kModuli[0], &m1 = kModuli[1], &m2 = kModuli[2];
+    for (std::size_t i = 0; i < n; ++i) {
+        const std::uint32_t d0 = shrink(mul(r0[i], k.k0, m0), m0.p);
+        const std::uint32_t d1 =
+            shrink(shrink(mul(r1[i], k.k1, m1) + 2 * m1.p - mul(d0, k.k2, m1), 2 * m1.p), m1.p);
+        const std::uint32_t partial =
+            shrink(mul(r2[i], k.k3, m2) + 2 * m2.p - mul(d0, k.k4, m2), 2 * m2.p);
+        r0[i] = d0;
+        r1[i] = d1;
+        r2[i] = shrink(shrink(partial + 2 * m2.p - mul(d1, k.k5, m2), 2 * m2.p), m2.p);
+    }
+}
+
+} // namespace
+
+const Kernels &portableKernels() {
+    static const Kernels kernels{forwardLevel,  inverseLevel,  forwardBlock,  inverseBlock,
+                                 forwardRadix3, inverseRadix3, forwardRadix5, inverseRadix5,
+                                 multiply,      garner};
+    return kernels;
+}
+
+} // namespace tallaro::ntt

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+// The twiddles of the power-of-two transforms, computed once per process and prime.
+//
+// The forward transform splits block s of a level (blocks numbered from 0, left to right),
+// which holds a polynomial modulo x^2h - c^2, into its remainders modulo x^h - c and x^h + c:
+// blocks 2s and 2s + 1 of the next level. The first level's only block is modulo x^n - 1.
+// Let forward[s] be the product, over the set bits j of s, of z(2^(j+2)), where z(k) is the
+// primitive k-th root rootOfUnity(k). Then forward[0] = 1, forward[2s] squares to forward[s]
+// and forward[2s + 1] = forward[2s] * z(4) squares to -forward[s]: c = forward[s] works for
+// every block of every level. The table does not depend on the transform's length: each
+// length reads a prefix of it, and a longer transform only extends it.
+// inverse[s] = forward[s]^-1 serves the inverse transform. Both in Montgomery form, in [0, p).
+namespace tallaro::ntt {
+
+struct RootTable {
+    const std::uint32_t *forward;
+    const std::uint32_t *inverse;
+};
+
+// The tables of prime `prime` (0, 1 or 2), with at least `count` entries of each ready
+// (count <= kMaxBlock / 2). Safe to call from several threads at once.
+RootTable rootTable(std::size_t prime, std::size_t count);
+
+} // namespace tallaro::ntt

@@ -1,0 +1,75 @@
+#include "Scratch.h"
+
+#include <algorithm>
+#include <new>
+#include <utility>
+
+namespace tallaro {
+
+namespace {
+
+constexpr std::align_val_t kAlignment{64};
+
+struct Block {
+    std::uint32_t *data = nullptr;
+    std::size_t words = 0;
+};
+
+void release(Block &block) {
+    if (block.data != nullptr)
+        ::operator delete[](block.data, kAlignment);
+    block = {};
+}
+
+// At most two blocks: a product's limbs and its transforms' residues.
+struct KeptBlocks {
+    Block blocks[2];
+    ~KeptBlocks() {
+        for (Block &block : blocks)
+            release(block);
+    }
+    std::size_t bytes() const {
+        return (blocks[0].words + blocks[1].words) * sizeof(std::uint32_t);
+    }
+};
+
+thread_local KeptBlocks kept;
+
+std::uint32_t *allocate(std::size_t words) {
+    return static_cast<std::uint32_t *>(
+        ::operator new[](words * sizeof(std::uint32_t), kAlignment));
+}
+
+} // namespace
+
+Scratch::Scratch(std::size_t words) : m_data(nullptr), m_words(std::max<std::size_t>(words, 1)) {
+    Block *fit = nullptr;
+    for (Block &block : kept.blocks) {
+        if (block.words >= m_words && (fit == nullptr || block.words < fit->words))
+            fit = &block;
+    }
+    if (fit != nullptr) {
+        m_data = fit->data, m_words = fit->words;
+        *fit = {};
+        return;
+    }
+    try {
+        m_data = allocate(m_words);
+    } catch (const std::bad_alloc &) {
+        for (Block &block : kept.blocks)
+            release(block);
+        m_data = allocate(m_words);
+    }
+}
+
+Scratch::~Scratch() {
+    Block mine{m_data, m_words};
+    Block &smaller = kept.blocks[0].words <= kept.blocks[1].words ? kept.blocks[0] : kept.blocks[1];
+    const std::size_t bytesIfKept =
+        kept.bytes() - smaller.words * sizeof(std::uint32_t) + mine.words * sizeof(std::uint32_t);
+    if (mine.words > smaller.words && bytesIfKept <= kKeptBytes)
+        std::swap(mine, smaller);
+    release(mine);
+}
+
+} // namespace tallaro

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <span>
+
+namespace tallaro {
+
+// Working memory of a long product: uninitialised 32-bit words, 64-byte aligned. Pages fresh
+// from the system cost more to fault in than a transform spends on their values, so each
+// thread keeps the blocks of its last products (up to kKeptBytes in all) for the next ones;
+// larger blocks go straight back. Should an allocation fail, the kept blocks are let go and
+// it is tried once more before std::bad_alloc is thrown.
+class Scratch {
+  public:
+    static constexpr std::size_t kKeptBytes = std::size_t{64} << 20;
+
+    explicit Scratch(std::size_t words);
+    ~Scratch();
+    Scratch(const Scratch &) = delete;
+    Scratch &operator=(const Scratch &) = delete;
+
+    std::span<std::uint32_t> words() const { return {m_data, m_words}; }
+
+  private:
+    std::uint32_t *m_data;
+    std::size_t m_words; // at least the number asked for
+};
+
+} // namespace tallaro
