@@ -17,6 +17,7 @@
 #include "Scratch.h"
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <cassert>
 #include <cstdint>
@@ -59,8 +60,39 @@ Plan planFor(std::size_t coefficients) {
     return (odd == 1 || odd == 3 || odd == 5) && n / odd <= kMaxBlock;
 }
 
-std::uint32_t plainToMontgomery(std::uint64_t value, const Modulus &m) {
-    return toMontgomery(static_cast<std::uint32_t>(value % m.p), m);
+// What a transform of length radix * 2^k needs beyond the shared tables, worked out when the
+// program is compiled: a root of unity of that order and its inverse, for the first step of
+// a length that is not a power of two, and the inverse of the length. In Montgomery form.
+struct LengthConstants {
+    std::uint32_t root, rootInverse, lengthInverse;
+};
+
+constexpr std::size_t kRadices[3] = {1, 3, 5};
+
+constexpr std::size_t radixIndex(std::size_t radix) {
+    return radix / 2;
+}
+
+constexpr auto kLengthConstants = [] {
+    std::array<std::array<std::array<LengthConstants, kMaxTwoPower + 1>, 3>, 3> table{};
+    for (std::size_t prime = 0; prime < 3; ++prime) {
+        const Modulus &m = kModuli[prime];
+        for (const std::size_t radix : kRadices) {
+            for (std::size_t k = 0; k <= kMaxTwoPower; ++k) {
+                const std::uint64_t length = std::uint64_t{radix} << k;
+                const std::uint32_t root = rootOfUnity(length, m);
+                table[prime][radixIndex(radix)][k] = {
+                    root, inverse(root, m),
+                    inverse(toMontgomery(static_cast<std::uint32_t>(length % m.p), m), m)};
+            }
+        }
+    }
+    return table;
+}();
+
+const LengthConstants &lengthConstants(std::size_t prime, Plan plan) {
+    return kLengthConstants[prime][radixIndex(plan.radix)]
+                           [static_cast<std::size_t>(std::countr_zero(plan.block))];
 }
 
 // One prime's transforms of one length.
@@ -69,8 +101,8 @@ class Transform {
     Transform(const Kernels &kernels, std::size_t prime, Plan plan)
         : m_kernels(kernels), m_modulus(kModuli[prime]), m_plan(plan),
           m_roots(rootTable(prime, std::max<std::size_t>(plan.block / 2, 1))),
-          m_root(rootOfUnity(plan.length(), m_modulus)),
-          m_rootInverse(ntt::inverse(m_root, m_modulus)) {}
+          m_root(lengthConstants(prime, plan).root),
+          m_rootInverse(lengthConstants(prime, plan).rootInverse) {}
 
     // The limbs, then zeros, as values in [0, 2p), transformed.
     void forward(std::span<const Limb> limbs, std::uint32_t *a) const {
@@ -128,32 +160,39 @@ class Transform {
     std::uint32_t m_root, m_rootInverse; // of order length
 };
 
-GarnerConstants garnerConstants(std::size_t length) {
+// Montgomery multiplication mont(a, b) = a b R^-1 by a constant k R^2 multiplies by k R, which
+// also cancels the factor R^-1 the pointwise products left; by k R it multiplies by k.
+constexpr std::uint32_t timesR(std::uint32_t k, const Modulus &m) {
+    return toMontgomery(k, m);
+}
+
+constexpr std::uint32_t inverseModulo(std::uint64_t a, const Modulus &m) {
+    return static_cast<std::uint32_t>(powerMod(a % m.p, m.p - 2, m.p));
+}
+
+GarnerConstants garnerConstants(Plan plan) {
     const Modulus &m0 = kModuli[0], &m1 = kModuli[1], &m2 = kModuli[2];
-    // With Montgomery multiplication mont(a, b) = a b R^-1, a plain constant k enters as
-    // mont(k R^2) = k R; one more factor R cancels the R^-1 of the pointwise products.
-    const auto constant = [](std::uint64_t k, const Modulus &m, int rFactors) {
-        std::uint32_t c = plainToMontgomery(k, m);
-        for (int i = 1; i < rFactors; ++i)
-            c = toMontgomery(c, m);
-        return c;
+    static constexpr std::uint64_t p0 = kModuli[0].p, p1 = kModuli[1].p;
+    static constexpr std::uint32_t p0Inverse = timesR(inverseModulo(p0, m1), m1);
+    static constexpr std::uint32_t p0p1Inverse = timesR(inverseModulo(p0 * p1 % m2.p, m2), m2);
+    static constexpr std::uint32_t p1Inverse = timesR(inverseModulo(p1, m2), m2);
+    // lengthInverse is n^-1 R, so mont(lengthInverse, c R^2) = n^-1 c R^2.
+    const auto overLength = [plan](std::size_t prime, std::uint32_t cR) {
+        const Modulus &m = kModuli[prime];
+        return shrink(mul(lengthConstants(prime, plan).lengthInverse, timesR(cR, m), m), m.p);
     };
-    const auto inv = [](std::uint64_t a, const Modulus &m) {
-        return powerMod(a % m.p, m.p - 2, m.p);
-    };
-    const std::uint64_t p0 = m0.p, p1 = m1.p;
-    return {constant(inv(length, m0), m0, 2),
-            constant(inv(length, m1) * inv(p0, m1) % m1.p, m1, 2),
-            constant(inv(p0, m1), m1, 1),
-            constant(inv(length, m2) * inv(p0 * p1 % m2.p, m2) % m2.p, m2, 2),
-            constant(inv(p0 * p1 % m2.p, m2), m2, 1),
-            constant(inv(p1, m2), m2, 1)};
+    return {overLength(0, timesR(1, m0)),
+            overLength(1, p0Inverse),
+            p0Inverse,
+            overLength(2, p0p1Inverse),
+            p0p1Inverse,
+            p1Inverse};
 }
 
 // Joins the inverse transforms' residues into base-10^9 limbs, carrying as it goes.
-void joinResidues(std::uint32_t *const (&r)[3], const Kernels &kernels, std::size_t length,
+void joinResidues(std::uint32_t *const (&r)[3], const Kernels &kernels, Plan plan,
                   std::span<Limb> product) {
-    const GarnerConstants constants = garnerConstants(length);
+    const GarnerConstants constants = garnerConstants(plan);
     const std::uint64_t p0 = kModuli[0].p, p1 = kModuli[1].p;
     const std::size_t coefficients = product.size() - 1;
     std::uint64_t carry = 0;
@@ -193,7 +232,7 @@ void multiplyByTransforms(std::span<const Limb> x, std::span<const Limb> y, std:
         transform.multiply(a, b);
         transform.inverse(a);
     }
-    joinResidues(r, kernels, n, product);
+    joinResidues(r, kernels, plan, product);
 }
 
 } // namespace
