@@ -11,18 +11,20 @@ namespace tallaro::thresholds {
 // Multiplication.
 
 // From this many digit pairs (lenX x lenY) on, the texts are packed into limbs; below it
-// the digit-by-digit accumulator is used as it stands. The digit loop costs about 9 ns a
-// pair, the limb path about 80 ns whatever the size (packing and a few allocations).
-inline constexpr std::uint64_t kLimbMinDigitPairs = 10;
+// the digit-by-digit accumulator is used as it stands. The digit loop costs about 6 ns a
+// pair, the limb path about 30 ns whatever the size.
+inline constexpr std::uint64_t kLimbMinDigitPairs = 6;
 
-// Shorter operand, in limbs, from which Karatsuba splits instead of running schoolbook
-// (anywhere from 20 to 40 measures the same).
-inline constexpr std::size_t kKaratsubaMinLimbs = 32;
+// Shorter operand, in limbs, from which Karatsuba splits instead of running schoolbook,
+// whose products are summed eighteen rows at a time before one carrying (300 to 400 measure
+// the same).
+inline constexpr std::size_t kKaratsubaMinLimbs = 320;
 
-// Shorter operand, in limbs, from which the number-theoretic transform beats Karatsuba.
-// The transform's cost steps at powers of two; square products of 257 to 512 limbs all
-// take a 1024-point transform, which Karatsuba matches up to about 400 limbs.
-inline constexpr std::size_t kNttMinLimbs = 400;
+// Shorter operand, in limbs, from which the number-theoretic transform beats the methods
+// above: schoolbook where the processor runs the AVX2 kernels (from 100 to 120 limbs),
+// Karatsuba where only the portable ones run (from 800 to 1000).
+inline constexpr std::size_t kNttMinLimbs = 112;
+inline constexpr std::size_t kNttMinLimbsPortable = 896;
 
 // The longest transform the three primes allow: 5 * 2^23 points, a product of up to
 // 3.7 * 10^8 digits. Longer products are assembled from slices of half this length. A limit

@@ -1,5 +1,6 @@
 #include "DecimalEngine.h"
 #include "GmpOracle.h"
+#include "LimbMultiply.h"
 #include "LimbNumber.h"
 #include "Ntt.h"
 #include "RandomOperands.h"
@@ -31,13 +32,28 @@ std::string expectedDigits(const std::string &x, const std::string &y) {
     return std::string(width - exact.size(), '0') + exact;
 }
 
+// The product of two digit texts by one limb method, as exactly lenX + lenY digits.
+std::string limbProduct(LimbMultiplier method, const std::string &x, const std::string &y) {
+    const Limbs xl = packDigits(x), yl = packDigits(y);
+    Limbs product(xl.size() + yl.size(), 12345); // junk: every limb must be written
+    method(xl, yl, product);
+    std::string out(x.size() + y.size(), '?');
+    unpackDigits(product, out);
+    return out;
+}
+
+template <NttKernel kernel, std::size_t maxLength = thresholds::kNttMaxLength>
+void transform(std::span<const Limb> x, std::span<const Limb> y, std::span<Limb> product) {
+    nttMultiply(x, y, product, kernel, maxLength);
+}
+
 // Digit lengths on both sides of every threshold: the digit pairs from which multiplyDigits
-// takes limbs (3 x 3 and 5 x 2), Karatsuba's and the transform's limbs, and lengths that are
-// not whole limbs.
+// takes limbs (3 x 2 and 5 x 2), Karatsuba's and the transform's limbs for either kernel, and
+// lengths that are not whole limbs.
 std::vector<std::size_t> sweepLengths() {
-    std::vector<std::size_t> lengths{0, 1, 3, 5, 8, 9, 10, 17};
-    for (std::size_t limbs : {thresholds::kKaratsubaMinLimbs, 2 * thresholds::kKaratsubaMinLimbs,
-                              thresholds::kNttMinLimbs}) {
+    std::vector<std::size_t> lengths{0, 1, 2, 3, 5, 8, 9, 10, 17};
+    for (std::size_t limbs : {thresholds::kNttMinLimbs, thresholds::kKaratsubaMinLimbs,
+                              thresholds::kNttMinLimbsPortable}) {
         for (std::size_t l : {limbs - 1, limbs, limbs + 1})
             lengths.insert(lengths.end(), {9 * l - 4, 9 * l});
     }
@@ -62,6 +78,31 @@ TEST(FastMultiply, AgreesWithGmpAcrossTheThresholds) {
                 }
             }
         }
+    }
+}
+
+// Both kernels at every coefficient count where the transform's length changes size or form
+// (2^k, 3 * 2^k, 5 * 2^k and one more): lengths whose blocks are shorter than a vector, first
+// steps of 3 and 5 parts shorter than one, and blocks long enough to be split level by level
+// before the cache-sized rest. The AVX2 row runs the portable kernels again where the
+// processor has no AVX2.
+TEST(Ntt, EveryLengthAgreesWithGmpOnBothKernels) {
+    test::RandomOperands random(14);
+    std::vector<std::size_t> counts;
+    for (std::size_t k = 0; k <= 15; ++k) {
+        for (const std::size_t radix : {1u, 3u, 5u}) {
+            if ((radix << k) <= (std::size_t{1} << 15))
+                counts.insert(counts.end(), {radix << k, (radix << k) + 1});
+        }
+    }
+    for (std::size_t i = 0; i < counts.size(); ++i) {
+        // x and y of lx and ly limbs give lx + ly - 1 coefficients.
+        const std::size_t lx = (counts[i] + 1) / 2, ly = counts[i] + 1 - lx;
+        const std::string x = random.digits(9 * lx, kDigitKinds[i % 5]);
+        const std::string y = random.digits(9 * ly, kDigitKinds[(i / 5) % 5]);
+        const std::string expected = expectedDigits(x, y);
+        EXPECT_EQ(limbProduct(transform<NttKernel::Avx2>, x, y), expected) << counts[i];
+        EXPECT_EQ(limbProduct(transform<NttKernel::Portable>, x, y), expected) << counts[i];
     }
 }
 
