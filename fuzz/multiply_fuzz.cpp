@@ -18,8 +18,16 @@ namespace {
 using tallaro::Limb;
 using tallaro::Limbs;
 
-// Beyond this many limbs a side, the transform splits blocks before it works in the cache.
-constexpr std::size_t kMaxLimbs = 4600;
+// Beyond 4096 limbs a side, the transform splits blocks before it works in the cache; most
+// operands are short, so that the fuzzer runs many.
+std::size_t length(FuzzedDataProvider &input) {
+    const int size = input.ConsumeIntegralInRange(0, 19);
+    const std::size_t longest = size < 14 ? 128 : size < 19 ? 1200 : 4600;
+    return input.ConsumeIntegralInRange<std::size_t>(1, longest);
+}
+
+// Schoolbook is the reference up to this many limb products, Karatsuba beyond.
+constexpr std::size_t kSchoolbookProducts = 1'500'000;
 
 // Digits from a generator the input seeds, so that a short input still makes long operands.
 Limbs operand(FuzzedDataProvider &input, std::size_t limbs) {
@@ -82,18 +90,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     using tallaro::NttKernel;
     FuzzedDataProvider input(data, size);
     const bool square = input.ConsumeBool();
-    const Limbs x = operand(input, input.ConsumeIntegralInRange<std::size_t>(1, kMaxLimbs));
-    const Limbs y =
-        square ? Limbs{} : operand(input, input.ConsumeIntegralInRange<std::size_t>(1, kMaxLimbs));
+    const Limbs x = operand(input, length(input));
+    const Limbs y = square ? Limbs{} : operand(input, length(input));
     const Limbs &other = square ? x : y;
 
     Limbs expected(x.size() + other.size());
-    tallaro::schoolbookMultiply(x, other, expected);
+    if (x.size() * other.size() <= kSchoolbookProducts) {
+        tallaro::schoolbookMultiply(x, other, expected);
+        expectSame(tallaro::karatsubaMultiply, x, other, expected);
+    } else {
+        tallaro::karatsubaMultiply(x, other, expected);
+    }
+    constexpr std::size_t whole = tallaro::thresholds::kNttMaxLength;
     for (const tallaro::LimbMultiplier method :
-         {tallaro::karatsubaMultiply, tallaro::multiplyLimbs,
-          transform<NttKernel::Portable, tallaro::thresholds::kNttMaxLength>,
-          transform<NttKernel::Avx2, tallaro::thresholds::kNttMaxLength>,
-          transform<NttKernel::Portable, 160>, transform<NttKernel::Avx2, 3072>})
+         {tallaro::multiplyLimbs, transform<NttKernel::Portable, whole>,
+          transform<NttKernel::Avx2, whole>, transform<NttKernel::Avx2, 160>,
+          transform<NttKernel::Portable, 3072>})
         expectSame(method, x, other, expected);
     if (x.size() + other.size() <= 24)
         expectSameDigits(x, other);
