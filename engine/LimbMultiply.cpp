@@ -100,13 +100,22 @@ void karatsubaMultiply(std::span<const Limb> x, std::span<const Limb> y, std::sp
     addLimbsAt(product, withoutLeadingZeros(middle), m);
 }
 
+namespace {
+
+// Where the transform takes over depends on how fast its kernels run here.
+std::size_t nttMinLimbs() {
+    static const std::size_t limbs = fastestNttKernel() == NttKernel::Avx2
+                                         ? thresholds::kNttMinLimbs
+                                         : thresholds::kNttMinLimbsPortable;
+    return limbs;
+}
+
+} // namespace
+
 void multiplyLimbs(std::span<const Limb> x, std::span<const Limb> y, std::span<Limb> product) {
     assert(isProductBuffer(x, y, product));
-    static const std::size_t nttMinLimbs = fastestNttKernel() == NttKernel::Avx2
-                                               ? thresholds::kNttMinLimbs
-                                               : thresholds::kNttMinLimbsPortable;
     const std::size_t shorter = std::min(x.size(), y.size());
-    if (shorter >= nttMinLimbs)
+    if (shorter >= nttMinLimbs())
         nttMultiply(x, y, product);
     else if (shorter >= thresholds::kKaratsubaMinLimbs)
         karatsubaMultiply(x, y, product);
@@ -119,14 +128,17 @@ void multiplyDigitTexts(std::string_view x, std::string_view y, std::span<char> 
     // A square (A x A) passes one operand twice: the transform then runs once per prime
     // for both, a third less work.
     const bool square = x == y;
-    const std::size_t lx = (x.size() + kLimbDigits - 1) / kLimbDigits;
-    const std::size_t ly = (y.size() + kLimbDigits - 1) / kLimbDigits;
+    const std::size_t lx = limbCount(x.size()), ly = limbCount(y.size());
+    if (std::min(lx, ly) >= nttMinLimbs()) {
+        nttMultiplyDigits(x, square ? x : y, out);
+        return;
+    }
     const Scratch scratch(square ? 3 * lx : 2 * (lx + ly));
     const std::span<Limb> xl = scratch.words().first(lx), yl = scratch.words().subspan(lx, ly);
     const std::span<Limb> product = scratch.words().subspan(square ? lx : lx + ly, lx + ly);
-    packDigits(x, xl);
+    packDigits(x, 0, xl);
     if (!square)
-        packDigits(y, yl);
+        packDigits(y, 0, yl);
     multiplyLimbs(xl, square ? xl : yl, product);
     unpackDigits(product, out);
 }

@@ -42,15 +42,14 @@ Limb digitsValue(const char *text, std::size_t count) {
 Limbs packDigits(std::string_view digits) {
     // Grown a block at a time, so that the fresh memory is first touched between polls.
     Limbs limbs;
-    growPolled(limbs, (digits.size() + kLimbDigits - 1) / kLimbDigits, 0);
-    packDigits(digits, limbs);
+    growPolled(limbs, limbCount(digits.size()), 0);
+    packDigits(digits, 0, limbs);
     return limbs;
 }
 
-void packDigits(std::string_view digits, std::span<Limb> limbs) {
-    assert(isAllDigits(digits));
-    assert(limbs.size() == (digits.size() + kLimbDigits - 1) / kLimbDigits);
-    std::size_t end = digits.size();
+void packDigits(std::string_view digits, std::size_t first, std::span<Limb> limbs) {
+    assert(isAllDigits(digits) && first + limbs.size() <= limbCount(digits.size()));
+    std::size_t end = digits.size() - kLimbDigits * first;
     PollCounter polls;
     for (Limb &limb : limbs) {
         if (end >= kLimbDigits && std::endian::native == std::endian::little) {
@@ -95,10 +94,20 @@ void writeNineDigits(Limb value, char *out) {
 
 void unpackDigits(std::span<const Limb> limbs, std::span<char> out) {
     assert(decimalDigitCount(limbs) <= out.size());
-    std::size_t end = out.size();
+    const std::size_t written = std::min(out.size(), kLimbDigits * limbs.size());
+    std::fill(out.begin(), out.end() - static_cast<std::ptrdiff_t>(written), '0');
+    unpackDigits(limbs, 0, out);
+}
+
+void unpackDigits(std::span<const Limb> limbs, std::size_t first, std::span<char> out) {
+    std::size_t end = out.size() - std::min(out.size(), kLimbDigits * first);
+    // Limbs wholly above the width hold nothing the text could show.
+    assert(std::all_of(limbs.begin() +
+                           static_cast<std::ptrdiff_t>(std::min(limbs.size(), limbCount(end))),
+                       limbs.end(), [](Limb limb) { return limb == 0; }));
     PollCounter polls;
-    for (std::size_t k = 0; end > 0; ++k) {
-        const Limb limb = k < limbs.size() ? limbs[k] : 0;
+    for (std::size_t k = 0; k < limbs.size() && end > 0; ++k) {
+        const Limb limb = limbs[k];
         if (end >= kLimbDigits) {
             end -= kLimbDigits;
             writeNineDigits(limb, out.data() + end);

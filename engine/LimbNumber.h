@@ -21,14 +21,22 @@ inline constexpr std::size_t kLimbDigits = 9;
 // True when every character is "0" to "9".
 bool isAllDigits(std::string_view text);
 
-// The digits (most significant first, digits only) as ceil(n / 9) limbs.
+// How many limbs n digits take.
+constexpr std::size_t limbCount(std::size_t digits) {
+    return (digits + kLimbDigits - 1) / kLimbDigits;
+}
+
+// The digits (most significant first, digits only) as limbCount(n) limbs.
 Limbs packDigits(std::string_view digits);
-// The same into limbs, which has exactly that size.
-void packDigits(std::string_view digits, std::span<Limb> limbs);
+// Limbs first, first + 1, ... of that value into limbs.
+void packDigits(std::string_view digits, std::size_t first, std::span<Limb> limbs);
 
 // Writes the value as exactly out.size() digits, leading zeros included. The value must
 // fit that width; limbs above it are not read.
 void unpackDigits(std::span<const Limb> limbs, std::span<char> out);
+// Writes limbs, which are limbs first, first + 1, ... of a value, as their digits in out,
+// which holds the value's whole width; digits of other limbs are left as they are.
+void unpackDigits(std::span<const Limb> limbs, std::size_t first, std::span<char> out);
 
 // sum += addend * base^offset. The carry runs up only as far as it must; sum must be long
 // enough to hold the result.

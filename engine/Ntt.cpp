@@ -95,6 +95,53 @@ const LengthConstants &lengthConstants(std::size_t prime, Plan plan) {
                            [static_cast<std::size_t>(std::countr_zero(plan.block))];
 }
 
+// A transform's operand: limbs, or a digit text whose limbs are packed as they are read.
+class Operand {
+  public:
+    explicit Operand(std::span<const Limb> limbs) : m_limbs(limbs) {}
+    explicit Operand(std::string_view digits) : m_digits(digits) {}
+
+    std::size_t size() const {
+        return m_digits.data() ? limbCount(m_digits.size()) : m_limbs.size();
+    }
+    bool isSameAs(const Operand &other) const {
+        return m_limbs.data() == other.m_limbs.data() && m_digits.data() == other.m_digits.data() &&
+               size() == other.size();
+    }
+    // The whole operand's limbs into out (size() of them).
+    void read(std::span<Limb> out) const {
+        if (m_digits.data())
+            packDigits(m_digits, 0, out);
+        else
+            std::copy(m_limbs.begin(), m_limbs.end(), out.begin());
+    }
+
+  private:
+    std::span<const Limb> m_limbs;
+    std::string_view m_digits;
+};
+
+// Where the product goes: into limbs, or as digits straight into a text of its whole width.
+class Product {
+  public:
+    explicit Product(std::span<Limb> limbs) : m_limbs(limbs), m_size(limbs.size()) {}
+    Product(std::span<char> digits, std::size_t limbs) : m_digits(digits), m_size(limbs) {}
+
+    std::size_t size() const { return m_size; }
+    // Limbs first, first + 1, ... of the product.
+    void write(std::size_t first, std::span<const Limb> run) const {
+        if (m_digits.data())
+            unpackDigits(run, first, m_digits);
+        else
+            std::copy(run.begin(), run.end(), m_limbs.begin() + static_cast<std::ptrdiff_t>(first));
+    }
+
+  private:
+    std::span<Limb> m_limbs;
+    std::span<char> m_digits;
+    std::size_t m_size;
+};
+
 // One prime's transforms of one length.
 class Transform {
   public:
@@ -104,12 +151,14 @@ class Transform {
           m_root(lengthConstants(prime, plan).root),
           m_rootInverse(lengthConstants(prime, plan).rootInverse) {}
 
-    // The limbs, then zeros, as values in [0, 2p), transformed.
-    void forward(std::span<const Limb> limbs, std::uint32_t *a) const {
+    // The operand's limbs, then zeros, as values in [0, 2p), transformed.
+    void forward(const Operand &operand, std::uint32_t *a) const {
+        const std::size_t limbs = operand.size();
+        operand.read({a, limbs});
         const std::uint32_t twoP = 2 * m_modulus.p; // 10^9 < 3p for every prime
-        for (std::size_t i = 0; i < limbs.size(); ++i)
-            a[i] = shrink(limbs[i], twoP);
-        std::fill(a + limbs.size(), a + m_plan.length(), 0u);
+        for (std::size_t i = 0; i < limbs; ++i)
+            a[i] = shrink(a[i], twoP);
+        std::fill(a + limbs, a + m_plan.length(), 0u);
         if (m_plan.radix == 3)
             m_kernels.forwardRadix3(a, m_plan.block, m_root, m_modulus);
         else if (m_plan.radix == 5)
@@ -189,9 +238,10 @@ GarnerConstants garnerConstants(Plan plan) {
             p1Inverse};
 }
 
-// Joins the inverse transforms' residues into base-10^9 limbs, carrying as it goes.
+// Joins the inverse transforms' residues into base-10^9 limbs, carrying as it goes; each run
+// of limbs takes the place of its first residues before it is written out.
 void joinResidues(std::uint32_t *const (&r)[3], const Kernels &kernels, Plan plan,
-                  std::span<Limb> product) {
+                  const Product &product) {
     const GarnerConstants constants = garnerConstants(plan);
     const std::uint64_t p0 = kModuli[0].p, p1 = kModuli[1].p;
     const std::size_t coefficients = product.size() - 1;
@@ -202,11 +252,13 @@ void joinResidues(std::uint32_t *const (&r)[3], const Kernels &kernels, Plan pla
         for (std::size_t k = start; k < start + run; ++k) {
             const std::uint64_t inner = r[1][k] + p1 * r[2][k];
             const std::uint64_t low = r[0][k] + p0 * (inner % kLimbBase) + carry;
-            product[k] = static_cast<Limb>(low % kLimbBase);
+            r[0][k] = static_cast<Limb>(low % kLimbBase);
             carry = low / kLimbBase + p0 * (inner / kLimbBase);
         }
+        product.write(start, {r[0] + start, run});
     }
-    product[coefficients] = static_cast<Limb>(carry);
+    const Limb top = static_cast<Limb>(carry);
+    product.write(coefficients, {&top, 1});
 }
 
 const Kernels &kernelsFor(NttKernel kernel) {
@@ -214,11 +266,11 @@ const Kernels &kernelsFor(NttKernel kernel) {
     return kernel == NttKernel::Avx2 && avx2 != nullptr ? *avx2 : portableKernels();
 }
 
-void multiplyByTransforms(std::span<const Limb> x, std::span<const Limb> y, std::span<Limb> product,
+void multiplyByTransforms(const Operand &x, const Operand &y, const Product &product,
                           const Kernels &kernels) {
     const Plan plan = planFor(product.size() - 1);
     const std::size_t n = plan.length();
-    const bool square = x.data() == y.data() && x.size() == y.size();
+    const bool square = x.isSameAs(y);
     // One prime's residues after another, and the other operand's transform behind them.
     const Scratch scratch(square ? 3 * n : 4 * n);
     std::uint32_t *const base = scratch.words().data();
@@ -254,12 +306,28 @@ void nttMultiply(std::span<const Limb> x, std::span<const Limb> y, std::span<Lim
     }
     const Kernels &kernels = kernelsFor(kernel);
     const auto direct = [&kernels](std::span<const Limb> a, std::span<const Limb> b,
-                                   std::span<Limb> p) { multiplyByTransforms(a, b, p, kernels); };
+                                   std::span<Limb> p) {
+        multiplyByTransforms(Operand(a), Operand(b), Product(p), kernels);
+    };
     // A product of n limbs is a convolution of n - 1 coefficients.
     if (planFor(product.size() - 1).length() <= maxLength)
         direct(x, y, product);
     else
         multiplyInSlices(x, y, product, maxLength / 2, direct);
+}
+
+void nttMultiplyDigits(std::string_view x, std::string_view y, std::span<char> out,
+                       NttKernel kernel) {
+    assert(out.size() == x.size() + y.size() && !x.empty() && !y.empty());
+    const std::size_t limbs = limbCount(x.size()) + limbCount(y.size());
+    if (planFor(limbs - 1).length() <= thresholds::kNttMaxLength) {
+        multiplyByTransforms(Operand(x), Operand(y), Product(out, limbs), kernelsFor(kernel));
+        return;
+    }
+    const Limbs xl = packDigits(x), yl = packDigits(y);
+    Limbs product(limbs);
+    nttMultiply(xl, yl, product, kernel);
+    unpackDigits(product, out);
 }
 
 } // namespace tallaro

@@ -4,6 +4,7 @@
 #include "Thresholds.h"
 
 #include <span>
+#include <string_view>
 
 namespace tallaro {
 
@@ -22,5 +23,12 @@ NttKernel fastestNttKernel();
 void nttMultiply(std::span<const Limb> x, std::span<const Limb> y, std::span<Limb> product,
                  NttKernel kernel = fastestNttKernel(),
                  std::size_t maxLength = thresholds::kNttMaxLength);
+
+// The product of two digit texts (digits only, neither empty) as exactly x.size() + y.size()
+// digits, leading zeros included, written into out. The transforms read their limbs straight
+// from the texts and write the product's straight into out, so no limb copy of either is made
+// (unless the product needs slices).
+void nttMultiplyDigits(std::string_view x, std::string_view y, std::span<char> out,
+                       NttKernel kernel = fastestNttKernel());
 
 } // namespace tallaro
