@@ -84,8 +84,9 @@ TEST(FastMultiply, AgreesWithGmpAcrossTheThresholds) {
 // Both kernels at every coefficient count where the transform's length changes size or form
 // (2^k, 3 * 2^k, 5 * 2^k and one more): lengths whose blocks are shorter than a vector, first
 // steps of 3 and 5 parts shorter than one, and blocks long enough to be split level by level
-// before the cache-sized rest. The AVX2 row runs the portable kernels again where the
-// processor has no AVX2.
+// before the cache-sized rest. On limbs, and on texts whose limbs it packs as it reads them
+// (the first of which starts inside a limb). The AVX2 rows run the portable kernels again where
+// the processor has no AVX2.
 TEST(Ntt, EveryLengthAgreesWithGmpOnBothKernels) {
     test::RandomOperands random(14);
     std::vector<std::size_t> counts;
@@ -98,9 +99,14 @@ TEST(Ntt, EveryLengthAgreesWithGmpOnBothKernels) {
     for (std::size_t i = 0; i < counts.size(); ++i) {
         // x and y of lx and ly limbs give lx + ly - 1 coefficients.
         const std::size_t lx = (counts[i] + 1) / 2, ly = counts[i] + 1 - lx;
-        const std::string x = random.digits(9 * lx, kDigitKinds[i % 5]);
+        const std::string x = random.digits(9 * lx - i % 5, kDigitKinds[i % 5]);
         const std::string y = random.digits(9 * ly, kDigitKinds[(i / 5) % 5]);
         const std::string expected = expectedDigits(x, y);
+        for (const NttKernel kernel : {NttKernel::Avx2, NttKernel::Portable}) {
+            std::string digits(x.size() + y.size(), '?');
+            nttMultiplyDigits(x, y, digits, kernel);
+            EXPECT_EQ(digits, expected) << counts[i];
+        }
         EXPECT_EQ(limbProduct(transform<NttKernel::Avx2>, x, y), expected) << counts[i];
         EXPECT_EQ(limbProduct(transform<NttKernel::Portable>, x, y), expected) << counts[i];
     }
