@@ -21,8 +21,9 @@ package=(fp-utils dpkg-dev lintian appstream desktop-file-utils)
 # scripts/render-icons.sh: the SVG renderer that draws the icon's PNG sizes.
 icons=(librsvg2-bin)
 screenshot=(xvfb xdotool imagemagick)
-# bench/compare: the calculators Tallaro is measured against, GNU time for peak memory, the chart.
-bench=(bc python3 time gnuplot-nox)
+# bench/compare: the calculators Tallaro is measured against (GMP through its own small
+# programs), GNU time for peak memory, the chart.
+bench=(bc python3 libgmp-dev time gnuplot-nox)
 # The libFuzzer targets: clang and its sanitizer and fuzzer runtimes.
 fuzz=(clang-14 libclang-rt-14-dev)
 

@@ -1,7 +1,7 @@
 """The comparison's cases: which operation on which operands, and who runs it."""
 from dataclasses import dataclass
 
-TOOLS = ("tallaro", "bc", "python")
+TOOLS = ("tallaro", "bc", "python", "gmp")
 
 
 @dataclass(frozen=True)

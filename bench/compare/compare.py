@@ -1,6 +1,7 @@
-"""Runs tallaro-calc, GNU bc and Python's decimal module on the same operands, each as a
-whole process, checks that their answers agree, and prints a table of times and ratios.
-Normally started by run.sh, which builds tallaro-calc first."""
+"""Runs tallaro-calc, GNU bc, Python's decimal module and gmp_calc on the same operands, each
+as a whole process, checks that their answers agree, and prints a table of times and ratios;
+then the in-process comparison (inprocess.py). Normally started by run.sh, which builds
+tallaro-calc, gmp_calc and inprocess_compare first."""
 import argparse
 import datetime
 import decimal
@@ -13,6 +14,7 @@ from pathlib import Path
 
 import agree
 import cases
+import inprocess
 import measure
 import operands
 import report
@@ -29,12 +31,13 @@ class Result:
     text_mb: float = 0.0  # operands and answer of tallaro-calc
 
 
-def commands(case, calc):
+def commands(case, args):
     digits = ["--digits", str(case.digits)] if case.op == "/" else []
     return {
-        "tallaro": [calc, *digits] + (["--repetend"] if case.repetend else []),
+        "tallaro": [args.calc, *digits] + (["--repetend"] if case.repetend else []),
         "bc": ["bc", "-q"],
         "python": [sys.executable, str(HERE / "pydecimal_calc.py"), *digits],
+        "gmp": [args.gmp, *digits],
     }
 
 
@@ -65,11 +68,11 @@ def verdict(result, outputs, limit):
 
 def run_case(case, args, work):
     tsv, bc_program = operands.write_inputs(case, work / "operands")
-    stdin = {"tallaro": tsv, "bc": bc_program, "python": tsv}
+    stdin = {"tallaro": tsv, "bc": bc_program, "python": tsv, "gmp": tsv}
     env = dict(os.environ, BC_LINE_LENGTH="0")  # one line, no backslash breaks
     result = Result(case)
     outputs = {}
-    for tool, command in commands(case, args.calc).items():
+    for tool, command in commands(case, args).items():
         outputs[tool] = work / "answers" / f"{tsv.stem}-{case.digits}.{tool}"
         outputs[tool].parent.mkdir(parents=True, exist_ok=True)
         repeat = args.repeat if tool in case.timed else 1
@@ -91,7 +94,7 @@ def first_line(command):
     return (output_of(command).splitlines() or ["?"])[0]
 
 
-def machine_text(calc):
+def machine_text(gmp):
     model = next((line.split(":", 1)[1].strip() for line in open("/proc/cpuinfo")
                   if line.startswith("model name")), platform.machine())
     commit = first_line(["git", "-C", str(HERE), "log", "-1", "--format=%h %cs"])
@@ -103,12 +106,20 @@ def machine_text(calc):
     return (f"{datetime.datetime.now(datetime.timezone.utc):%Y-%m-%d %H:%M} UTC, {model}, "
             f"{os.cpu_count()} cores (shared: other builds may be running, so the times are "
             f"noisy); tallaro-calc {commit}; {first_line(['bc', '--version'])}; Python "
-            f"{platform.python_version()} decimal (libmpdec {decimal.__libmpdec_version__})")
+            f"{platform.python_version()} decimal (libmpdec {decimal.__libmpdec_version__}); "
+            f"GMP {first_line([gmp, '--version'])}")
 
 
 def parse_args():
     parser = argparse.ArgumentParser(description=__doc__)
     parser.add_argument("--calc", required=True, help="the tallaro-calc program")
+    parser.add_argument("--gmp", required=True, help="the gmp_calc program")
+    parser.add_argument("--inprocess", required=True, help="the inprocess_compare program")
+    parser.add_argument("--in-process-up-to", type=int, default=7, dest="max_exponent",
+                        help="largest size of the in-process table, as a power of ten (default "
+                             "7; 0 leaves the table out)")
+    parser.add_argument("--cpu", type=int, default=inprocess.default_cpu(),
+                        help="the processor the in-process runs are pinned to")
     parser.add_argument("--work", required=True, type=Path, help="folder for operands and answers")
     parser.add_argument("--quick", action="store_true", help="small sizes only, a smoke check")
     parser.add_argument("--limit", type=float, default=60, help="seconds per run (default 60)")
@@ -120,21 +131,28 @@ def parse_args():
 
 def main():
     args = parse_args()
+    if args.quick:
+        args.max_exponent = min(args.max_exponent, 4)
     args.work.mkdir(parents=True, exist_ok=True)
     results = []
     chosen = cases.quick_cases() if args.quick else cases.full_cases()
     for case in (c for c in chosen if args.only in c.name):
         results.append(run_case(case, args, args.work))
         print(f"{case.name}: {results[-1].check}", file=sys.stderr, flush=True)
-    machine = machine_text(args.calc)
+    in_process = inprocess.run(args, args.work) if args.max_exponent >= 3 else []
+    machine = machine_text(args.gmp)
     text = f"{machine}\n\n{report.table(results, args.limit)}\n"
+    if in_process:
+        summary, details = inprocess.tables(in_process, "cpu")
+        text += f"\nIn process (processor time, pinned to one processor):\n\n{summary}\n\n{details}\n"
     (args.work / "results.md").write_text(text)
     print(text)
     if args.chart:
         report.chart(results, args.limit, args.work / "chart.dat", args.chart,
                      f"Whole-process time, best of {args.repeat}, {datetime.date.today()}: "
                      f"{os.cpu_count()} cores shared with other work, so noisy")
-    return 1 if any(r.failed for r in results) else 0
+    failed = any(r.failed for r in results) or any(c != "agree" for *_, c in in_process)
+    return 1 if failed else 0
 
 
 if __name__ == "__main__":

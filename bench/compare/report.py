@@ -2,8 +2,9 @@
 import subprocess
 from pathlib import Path
 
-COLUMNS = ("tallaro", "bc", "python")
-HEADINGS = ("tallaro-calc", "GNU bc", "Python decimal")
+COLUMNS = ("tallaro", "bc", "python", "gmp")
+HEADINGS = ("tallaro-calc", "GNU bc", "Python decimal", "GMP (gmp_calc)")
+OTHERS = (("bc", "bc"), ("python", "Python"), ("gmp", "GMP"))
 
 
 def seconds_text(run, limit):
@@ -37,13 +38,14 @@ def peak_text(result):
 
 
 def table(results, limit):
-    lines = ["| case | " + " | ".join(HEADINGS)
-             + " | bc ÷ tallaro | Python ÷ tallaro | tallaro peak (× text) | check |",
-             "|---|" + "---:|" * 6 + "---|"]
+    lines = ["| case | " + " | ".join(HEADINGS) + " | "
+             + " | ".join(f"{name} ÷ tallaro" for _, name in OTHERS)
+             + " | tallaro peak (× text) | check |",
+             "|---|" + "---:|" * (len(COLUMNS) + len(OTHERS) + 1) + "---|"]
     for r in results:
         times = [seconds_text(r.runs.get(t) if t in r.case.timed else None, limit)
                  for t in COLUMNS]
-        ratios = [ratio_text(r, t, limit) if t in r.case.timed else "—" for t in ("bc", "python")]
+        ratios = [ratio_text(r, t, limit) if t in r.case.timed else "—" for t, _ in OTHERS]
         cells = [r.case.name, *times, *ratios, peak_text(r), r.check]
         lines.append("| " + " | ".join(cells) + " |")
     return "\n".join(lines)
@@ -82,6 +84,7 @@ set arrow from graph 0, first {limit:g} to graph 1, first {limit:g} nohead dasht
 set label "time limit {limit:g} s: a bar that reaches it was stopped there" at graph 0.99, first {limit * 1.4:g} right
 plot "{data_path}" using 2:xtic(1) title "{HEADINGS[0]}" lc rgb "#c0392b", \\
      "" using 3 title "{HEADINGS[1]}" lc rgb "#7f8c8d", \\
-     "" using 4 title "{HEADINGS[2]}" lc rgb "#2e86c1"
+     "" using 4 title "{HEADINGS[2]}" lc rgb "#2e86c1", \\
+     "" using 5 title "{HEADINGS[3]}" lc rgb "#27ae60"
 """
     subprocess.run(["gnuplot"], input=script, text=True, check=True)
