@@ -1,5 +1,6 @@
-// Multiplication: each limb method across the sizes where the thresholds sit, the digit
-// loop against the limb path on short operands, and whole products of 10^3 to 10^6 digits.
+// Multiplication: each limb method across the sizes where the thresholds sit (the transform
+// on both kernels), the digit loop against the limb path on short operands, whole products of
+// 10^3 to 10^7 digits, and the transform of digit texts on both kernels.
 #include "BenchOperands.h"
 #include "DecimalEngine.h"
 #include "LimbMultiply.h"
@@ -25,19 +26,31 @@ void runMethod(benchmark::State &state, tallaro::LimbMultiplier method) {
     state.SetLabel("arg = limbs of each operand");
 }
 
-void BM_Schoolbook(benchmark::State &state) { runMethod(state, tallaro::schoolbookMultiply); }
-void BM_Karatsuba(benchmark::State &state) { runMethod(state, tallaro::karatsubaMultiply); }
-void BM_Ntt(benchmark::State &state) {
+void BM_Schoolbook(benchmark::State &state) {
+    runMethod(state, tallaro::schoolbookMultiply);
+}
+void BM_Karatsuba(benchmark::State &state) {
+    runMethod(state, tallaro::karatsubaMultiply);
+}
+template <tallaro::NttKernel kernel> void BM_Ntt(benchmark::State &state) {
     runMethod(state, [](std::span<const Limb> x, std::span<const Limb> y, std::span<Limb> p) {
-        tallaro::nttMultiply(x, y, p);
+        tallaro::nttMultiply(x, y, p, kernel);
     });
 }
 
+using tallaro::NttKernel;
 BENCHMARK(BM_Schoolbook)->RangeMultiplier(2)->Range(8, 1024);
 BENCHMARK(BM_Karatsuba)->RangeMultiplier(2)->Range(8, 2048);
-BENCHMARK(BM_Ntt)->RangeMultiplier(2)->Range(64, 2048);
-BENCHMARK(BM_Karatsuba)->DenseRange(160, 512, 32);
-BENCHMARK(BM_Ntt)->DenseRange(160, 512, 32);
+BENCHMARK(BM_Ntt<NttKernel::Avx2>)->RangeMultiplier(2)->Range(64, 2048);
+BENCHMARK(BM_Ntt<NttKernel::Portable>)->RangeMultiplier(2)->Range(64, 2048);
+// Around kNttMinLimbs (schoolbook against the AVX2 transform), kKaratsubaMinLimbs and
+// kNttMinLimbsPortable (Karatsuba against the portable transform).
+BENCHMARK(BM_Schoolbook)->DenseRange(80, 160, 16);
+BENCHMARK(BM_Ntt<NttKernel::Avx2>)->DenseRange(80, 160, 16);
+BENCHMARK(BM_Schoolbook)->DenseRange(256, 448, 64);
+BENCHMARK(BM_Karatsuba)->DenseRange(256, 448, 64);
+BENCHMARK(BM_Karatsuba)->DenseRange(640, 1152, 128);
+BENCHMARK(BM_Ntt<NttKernel::Portable>)->DenseRange(640, 1152, 128);
 
 // Square digit products of state.range(0) digits: multiplyDigits as the engine runs it,
 // against the limb path forced on the same short operands.
@@ -76,6 +89,33 @@ void BM_Multiply(benchmark::State &state) {
     state.SetLabel("arg = digits of each operand");
 }
 
-BENCHMARK(BM_Multiply)->Arg(1000)->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Multiply)
+    ->Arg(1000)
+    ->Arg(10000)
+    ->Arg(100000)
+    ->Arg(1000000)
+    ->Arg(10000000)
+    ->Unit(benchmark::kMillisecond);
+
+// Square-free products of two digit texts of state.range(0) digits by the transform alone.
+template <tallaro::NttKernel kernel> void BM_TransformDigits(benchmark::State &state) {
+    const auto n = static_cast<std::size_t>(state.range(0));
+    const std::string x = benchDigits(n, 7), y = benchDigits(n, 8);
+    std::string out(2 * n, '0');
+    for (auto _ : state) {
+        tallaro::nttMultiplyDigits(x, y, out, kernel);
+        benchmark::DoNotOptimize(out.data());
+    }
+    state.SetLabel("arg = digits of each operand");
+}
+
+BENCHMARK(BM_TransformDigits<NttKernel::Avx2>)
+    ->RangeMultiplier(10)
+    ->Range(10000, 10000000)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TransformDigits<NttKernel::Portable>)
+    ->RangeMultiplier(10)
+    ->Range(10000, 10000000)
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace
