@@ -159,8 +159,7 @@ class Transform {
   public:
     Transform(const Kernels &kernels, std::size_t prime, Plan plan)
         : m_kernels(kernels), m_modulus(kModuli[prime]), m_plan(plan),
-          m_roots(rootTable(prime, std::max<std::size_t>(plan.block / 2, 1))),
-          m_root(lengthConstants(prime, plan).root),
+          m_roots(rootTables(prime, plan.block / 2)), m_root(lengthConstants(prime, plan).root),
           m_rootInverse(lengthConstants(prime, plan).rootInverse) {}
 
     // The operand's limbs, then zeros, as values in [0, 2p), transformed.
@@ -196,28 +195,28 @@ class Transform {
   private:
     void forwardBlock(std::uint32_t *a, std::size_t size, std::size_t s) const {
         if (size <= kInCacheBlock) {
-            m_kernels.forwardBlock(a, size, s, m_roots.forward, m_modulus);
+            m_kernels.forwardBlock(a, size, s, m_roots->forward.data(), m_modulus);
             return;
         }
-        m_kernels.forwardLevel(a, size / 2, m_roots.forward[s], m_modulus);
+        m_kernels.forwardLevel(a, size / 2, m_roots->forward[s], m_modulus);
         forwardBlock(a, size / 2, 2 * s);
         forwardBlock(a + size / 2, size / 2, 2 * s + 1);
     }
 
     void inverseBlock(std::uint32_t *a, std::size_t size, std::size_t s) const {
         if (size <= kInCacheBlock) {
-            m_kernels.inverseBlock(a, size, s, m_roots.inverse, m_modulus);
+            m_kernels.inverseBlock(a, size, s, m_roots->inverse.data(), m_modulus);
             return;
         }
         inverseBlock(a, size / 2, 2 * s);
         inverseBlock(a + size / 2, size / 2, 2 * s + 1);
-        m_kernels.inverseLevel(a, size / 2, m_roots.inverse[s], m_modulus);
+        m_kernels.inverseLevel(a, size / 2, m_roots->inverse[s], m_modulus);
     }
 
     const Kernels &m_kernels;
     const Modulus &m_modulus;
     Plan m_plan;
-    RootTable m_roots;
+    std::shared_ptr<const RootTables> m_roots;
     std::uint32_t m_root, m_rootInverse; // of order length
 };
 

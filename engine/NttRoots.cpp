@@ -2,33 +2,17 @@
 
 #include "NttArithmetic.h"
 
-#include <atomic>
+#include <algorithm>
 #include <bit>
 #include <cassert>
-#include <memory>
 #include <mutex>
-#include <utility>
 
 namespace tallaro::ntt {
 
 namespace {
 
-constexpr std::size_t kCapacity = kMaxBlock / 2;
-
-struct Tables {
-    std::mutex growing;
-    std::atomic<std::size_t> ready{0};
-    // Allocated whole at first use but left uninitialised, so that only the pages a
-    // transform has needed are ever touched; never moved, so readers need no lock.
-    std::unique_ptr<std::uint32_t[]> forward, inverse;
-};
-
-// Fills entries [from, to) of both tables; from and to are powers of two (or from is 0).
-void extend(Tables &t, std::size_t from, std::size_t to, const Modulus &m) {
-    if (from == 0) {
-        t.forward[0] = t.inverse[0] = toMontgomery(1, m);
-        from = 1;
-    }
+// Entries [from, to) of both tables, from the entries below; from and to are powers of two.
+void extend(RootTables &t, std::size_t from, std::size_t to, const Modulus &m) {
     for (std::size_t start = from; start < to; start *= 2) {
         const std::uint32_t z = rootOfUnity(4 * std::uint64_t{start}, m), zInverse = inverse(z, m);
         for (std::size_t s = 0; s < start; ++s) {
@@ -38,27 +22,35 @@ void extend(Tables &t, std::size_t from, std::size_t to, const Modulus &m) {
     }
 }
 
+struct PrimeTables {
+    std::mutex lock;
+    std::shared_ptr<const RootTables> current;
+};
+
 } // namespace
 
-RootTable rootTable(std::size_t prime, std::size_t count) {
-    assert(prime < 3 && count <= kCapacity);
-    static Tables tables[3];
-    Tables &t = tables[prime];
-    if (t.ready.load(std::memory_order_acquire) < count) {
-        const std::lock_guard lock(t.growing);
-        const std::size_t ready = t.ready.load(std::memory_order_relaxed);
-        if (ready < count) {
-            if (!t.forward) { // both or neither, should the second allocation fail
-                std::unique_ptr<std::uint32_t[]> forward(new std::uint32_t[kCapacity]);
-                t.inverse.reset(new std::uint32_t[kCapacity]);
-                t.forward = std::move(forward);
-            }
-            const std::size_t target = std::bit_ceil(count);
-            extend(t, ready, target, kModuli[prime]);
-            t.ready.store(target, std::memory_order_release);
-        }
+std::shared_ptr<const RootTables> rootTables(std::size_t prime, std::size_t count) {
+    assert(prime < 3 && count <= kMaxBlock / 2);
+    static PrimeTables tables[3];
+    PrimeTables &t = tables[prime];
+    const std::lock_guard lock(t.lock);
+    const std::size_t ready = t.current ? t.current->forward.size() : 0;
+    if (t.current && ready >= count)
+        return t.current;
+    const Modulus &m = kModuli[prime];
+    const std::size_t size = std::bit_ceil(std::max<std::size_t>(count, 1));
+    auto grown = std::make_shared<RootTables>();
+    grown->forward.resize(size);
+    grown->inverse.resize(size);
+    if (ready > 0) {
+        std::copy(t.current->forward.begin(), t.current->forward.end(), grown->forward.begin());
+        std::copy(t.current->inverse.begin(), t.current->inverse.end(), grown->inverse.begin());
+    } else {
+        grown->forward[0] = grown->inverse[0] = toMontgomery(1, m);
     }
-    return {t.forward.get(), t.inverse.get()};
+    extend(*grown, std::max<std::size_t>(ready, 1), size, m);
+    t.current = std::move(grown);
+    return t.current;
 }
 
 } // namespace tallaro::ntt

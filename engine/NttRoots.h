@@ -2,6 +2,8 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
+#include <vector>
 
 // The twiddles of the power-of-two transforms, computed once per process and prime.
 //
@@ -16,13 +18,14 @@
 // inverse[s] = forward[s]^-1 serves the inverse transform. Both in Montgomery form, in [0, p).
 namespace tallaro::ntt {
 
-struct RootTable {
-    const std::uint32_t *forward;
-    const std::uint32_t *inverse;
+struct RootTables {
+    std::vector<std::uint32_t> forward, inverse;
 };
 
-// The tables of prime `prime` (0, 1 or 2), with at least `count` entries of each ready
-// (count <= kMaxBlock / 2). Safe to call from several threads at once.
-RootTable rootTable(std::size_t prime, std::size_t count);
+// The tables of prime `prime` (0, 1 or 2), with at least `count` entries of each (count <=
+// kMaxBlock / 2). A longer transform on another thread replaces the process's tables with
+// longer ones, but these stay valid as long as they are held. Safe to call from several
+// threads at once.
+std::shared_ptr<const RootTables> rootTables(std::size_t prime, std::size_t count);
 
 } // namespace tallaro::ntt
