@@ -170,10 +170,8 @@ class Transform {
         for (std::size_t i = 0; i < limbs; ++i)
             a[i] = shrink(a[i], twoP);
         std::fill(a + limbs, a + m_plan.length(), 0u);
-        if (m_plan.radix == 3)
-            m_kernels.forwardRadix3(a, m_plan.block, m_root, m_modulus);
-        else if (m_plan.radix == 5)
-            m_kernels.forwardRadix5(a, m_plan.block, m_root, m_modulus);
+        if (m_plan.radix > 1)
+            m_kernels.forwardFirstStep(a, m_plan.block, m_plan.radix, m_root, m_modulus);
         for (std::size_t r = 0; r < m_plan.radix; ++r)
             forwardBlock(a + r * m_plan.block, m_plan.block, 0);
     }
@@ -186,10 +184,8 @@ class Transform {
     void inverse(std::uint32_t *a) const {
         for (std::size_t r = 0; r < m_plan.radix; ++r)
             inverseBlock(a + r * m_plan.block, m_plan.block, 0);
-        if (m_plan.radix == 3)
-            m_kernels.inverseRadix3(a, m_plan.block, m_rootInverse, m_modulus);
-        else if (m_plan.radix == 5)
-            m_kernels.inverseRadix5(a, m_plan.block, m_rootInverse, m_modulus);
+        if (m_plan.radix > 1)
+            m_kernels.inverseFirstStep(a, m_plan.block, m_plan.radix, m_rootInverse, m_modulus);
     }
 
   private:

@@ -73,40 +73,28 @@ TALLARO_AVX2 void inverseButterfly(V &u, V &v, V cInverse, const VModulus &m) {
     v = mulV(d, cInverse, m);
 }
 
-TALLARO_AVX2 void forwardLevelV(std::uint32_t *a, std::size_t half, std::uint32_t c,
-                                const VModulus &m) {
+// One level of a block of 2 * half values (half a multiple of 8), one twiddle for all.
+template <bool Forward>
+TALLARO_AVX2 void levelV(std::uint32_t *a, std::size_t half, std::uint32_t c, const VModulus &m) {
     const V cv = broadcast(c);
     for (std::size_t j = 0; j < half; j += 8) {
         V u = load(a + j), v = load(a + half + j);
-        forwardButterfly(u, v, cv, m);
+        if constexpr (Forward)
+            forwardButterfly(u, v, cv, m);
+        else
+            inverseButterfly(u, v, cv, m);
         store(a + j, u);
         store(a + half + j, v);
     }
 }
 
-TALLARO_AVX2 void inverseLevelV(std::uint32_t *a, std::size_t half, std::uint32_t cInverse,
-                                const VModulus &m) {
-    const V cv = broadcast(cInverse);
-    for (std::size_t j = 0; j < half; j += 8) {
-        V u = load(a + j), v = load(a + half + j);
-        inverseButterfly(u, v, cv, m);
-        store(a + j, u);
-        store(a + half + j, v);
+template <bool Forward>
+TALLARO_AVX2 void level(std::uint32_t *a, std::size_t half, std::uint32_t c, const Modulus &m) {
+    if (half % 8 != 0) {
+        const Kernels &portable = portableKernels();
+        return (Forward ? portable.forwardLevel : portable.inverseLevel)(a, half, c, m);
     }
-}
-
-TALLARO_AVX2 void forwardLevel(std::uint32_t *a, std::size_t half, std::uint32_t c,
-                               const Modulus &m) {
-    if (half % 8 != 0)
-        return portableKernels().forwardLevel(a, half, c, m);
-    forwardLevelV(a, half, c, vectorModulus(m));
-}
-
-TALLARO_AVX2 void inverseLevel(std::uint32_t *a, std::size_t half, std::uint32_t cInverse,
-                               const Modulus &m) {
-    if (half % 8 != 0)
-        return portableKernels().inverseLevel(a, half, cInverse, m);
-    inverseLevelV(a, half, cInverse, vectorModulus(m));
+    levelV<Forward>(a, half, c, vectorModulus(m));
 }
 
 // The three levels whose blocks are shorter than a vector: 16 values (two vectors x, y) at a
@@ -179,7 +167,7 @@ TALLARO_AVX2 void forwardBlock(std::uint32_t *a, std::size_t size, std::size_t s
     std::size_t blocks = 1;
     for (std::size_t half = size / 2; half >= 8; half /= 2, blocks *= 2) {
         for (std::size_t b = 0; b < blocks; ++b)
-            forwardLevelV(a + 2 * half * b, half, roots[s * blocks + b], vm);
+            levelV<true>(a + 2 * half * b, half, roots[s * blocks + b], vm);
     }
     shortLevel<Halves4, true>(a, size, roots + s * blocks, vm);
     shortLevel<Halves2, true>(a, size, roots + s * blocks * 2, vm);
@@ -197,7 +185,7 @@ TALLARO_AVX2 void inverseBlock(std::uint32_t *a, std::size_t size, std::size_t s
     shortLevel<Halves4, false>(a, size, inverseRoots + s * blocks * 2, vm);
     for (std::size_t half = 8; half < size; half *= 2) {
         for (std::size_t b = 0; b < blocks; ++b)
-            inverseLevelV(a + 2 * half * b, half, inverseRoots[s * blocks + b], vm);
+            levelV<false>(a + 2 * half * b, half, inverseRoots[s * blocks + b], vm);
         blocks /= 2;
     }
 }
@@ -219,54 +207,20 @@ TALLARO_AVX2 V reduced(V x, const VModulus &m) {
     return shrinkV(x, m.p);
 }
 
-TALLARO_AVX2 void radix3V(V &u0, V &u1, V &u2, V z, const VModulus &m) {
-    const V t = mulV(sub(add(u1, m.twoP), u2), z, m);
-    const V y0 = shrinkV(add(shrinkV(add(u0, u1), m.twoP), u2), m.twoP);
-    const V y1 = shrinkV(add(shrinkV(sub(add(u0, m.twoP), u2), m.twoP), t), m.twoP);
-    u2 = shrinkV(sub(add(shrinkV(sub(add(u0, m.twoP), u1), m.twoP), m.twoP), t), m.twoP);
-    u0 = y0, u1 = y1;
-}
-
-template <bool Forward>
-TALLARO_AVX2 void radix3(std::uint32_t *a, std::size_t third, std::uint32_t w, const Modulus &m) {
-    const VModulus vm = vectorModulus(m);
-    const V z = broadcast(power(w, third, m));
-    Twist twist = startTwist(w, m);
-    for (std::size_t j = 0; j < third; j += 8) {
-        V u0 = load(a + j), u1 = load(a + j + third), u2 = load(a + j + 2 * third);
-        const V square = reduced(mulV(twist.powers, twist.powers, vm), vm);
-        if constexpr (Forward) {
-            radix3V(u0, u1, u2, z, vm);
-            u1 = mulV(u1, twist.powers, vm), u2 = mulV(u2, square, vm);
-        } else {
-            u1 = mulV(u1, twist.powers, vm), u2 = mulV(u2, square, vm);
-            radix3V(u0, u1, u2, z, vm);
-        }
-        store(a + j, u0), store(a + j + third, u1), store(a + j + 2 * third, u2);
-        twist.powers = reduced(mulV(twist.powers, twist.step, vm), vm);
-    }
-}
-
-TALLARO_AVX2 void forwardRadix3(std::uint32_t *a, std::size_t third, std::uint32_t w,
-                                const Modulus &m) {
-    if (third % 8 != 0)
-        return portableKernels().forwardRadix3(a, third, w, m);
-    radix3<true>(a, third, w, m);
-}
-
-TALLARO_AVX2 void inverseRadix3(std::uint32_t *a, std::size_t third, std::uint32_t wInverse,
-                                const Modulus &m) {
-    if (third % 8 != 0)
-        return portableKernels().inverseRadix3(a, third, wInverse, m);
-    radix3<false>(a, third, wInverse, m);
+// As the portable radix3 and radix5, lane by lane, on u[0] .. u[parts - 1].
+TALLARO_AVX2 void radix3V(V *u, V z, const VModulus &m) {
+    const V t = mulV(sub(add(u[1], m.twoP), u[2]), z, m);
+    const V y0 = shrinkV(add(shrinkV(add(u[0], u[1]), m.twoP), u[2]), m.twoP);
+    const V y1 = shrinkV(add(shrinkV(sub(add(u[0], m.twoP), u[2]), m.twoP), t), m.twoP);
+    u[2] = shrinkV(sub(add(shrinkV(sub(add(u[0], m.twoP), u[1]), m.twoP), m.twoP), t), m.twoP);
+    u[0] = y0, u[1] = y1;
 }
 
 struct VRadix5Roots {
     V c1, c2, s1, s2;
 };
 
-// As the portable radix5, lane by lane.
-TALLARO_AVX2 void radix5V(V (&u)[5], const VRadix5Roots &r, const VModulus &m) {
+TALLARO_AVX2 void radix5V(V *u, const VRadix5Roots &r, const VModulus &m) {
     const V a1 = shrinkV(add(u[1], u[4]), m.twoP), b1 = sub(add(u[1], m.twoP), u[4]);
     const V a2 = shrinkV(add(u[2], u[3]), m.twoP), b2 = sub(add(u[2], m.twoP), u[3]);
     const V e1 =
@@ -282,49 +236,54 @@ TALLARO_AVX2 void radix5V(V (&u)[5], const VRadix5Roots &r, const VModulus &m) {
     u[3] = shrinkV(sub(add(e2, m.twoP), q2), m.twoP);
 }
 
-TALLARO_AVX2 void twist5V(V (&u)[5], V twist, const VModulus &m) {
+// Multiplies u[k] by twist^k for k = 1 .. Parts - 1.
+template <std::size_t Parts> TALLARO_AVX2 void twistPartsV(V *u, V twist, const VModulus &m) {
     V power = twist;
-    for (std::size_t k = 1; k < 5; ++k) {
+    for (std::size_t k = 1; k < Parts; ++k) {
         u[k] = mulV(u[k], power, m);
         power = reduced(mulV(power, twist, m), m);
     }
 }
 
-template <bool Forward>
-TALLARO_AVX2 void radix5(std::uint32_t *a, std::size_t fifth, std::uint32_t w, const Modulus &m) {
+// The part count is a constant, so that the parts stay in registers.
+template <std::size_t Parts, bool Forward>
+TALLARO_AVX2 void firstStepV(std::uint32_t *a, std::size_t part, std::uint32_t w,
+                             const Modulus &m) {
     const VModulus vm = vectorModulus(m);
-    const Radix5Roots r = radix5Roots(power(w, fifth, m), m);
+    const std::uint32_t z = power(w, part, m);
+    const Radix5Roots r = Parts == 5 ? radix5Roots(z, m) : Radix5Roots{};
     const VRadix5Roots roots{broadcast(r.c1), broadcast(r.c2), broadcast(r.s1), broadcast(r.s2)};
     Twist twist = startTwist(w, m);
-    for (std::size_t j = 0; j < fifth; j += 8) {
-        V u[5];
-        for (std::size_t k = 0; k < 5; ++k)
-            u[k] = load(a + j + k * fifth);
-        if constexpr (Forward) {
+    for (std::size_t j = 0; j < part; j += 8) {
+        V u[Parts];
+        for (std::size_t k = 0; k < Parts; ++k)
+            u[k] = load(a + j + k * part);
+        if constexpr (!Forward)
+            twistPartsV<Parts>(u, twist.powers, vm);
+        if constexpr (Parts == 3)
+            radix3V(u, broadcast(z), vm);
+        else
             radix5V(u, roots, vm);
-            twist5V(u, twist.powers, vm);
-        } else {
-            twist5V(u, twist.powers, vm);
-            radix5V(u, roots, vm);
-        }
-        for (std::size_t k = 0; k < 5; ++k)
-            store(a + j + k * fifth, u[k]);
+        if constexpr (Forward)
+            twistPartsV<Parts>(u, twist.powers, vm);
+        for (std::size_t k = 0; k < Parts; ++k)
+            store(a + j + k * part, u[k]);
         twist.powers = reduced(mulV(twist.powers, twist.step, vm), vm);
     }
 }
 
-TALLARO_AVX2 void forwardRadix5(std::uint32_t *a, std::size_t fifth, std::uint32_t w,
-                                const Modulus &m) {
-    if (fifth % 8 != 0)
-        return portableKernels().forwardRadix5(a, fifth, w, m);
-    radix5<true>(a, fifth, w, m);
-}
-
-TALLARO_AVX2 void inverseRadix5(std::uint32_t *a, std::size_t fifth, std::uint32_t wInverse,
-                                const Modulus &m) {
-    if (fifth % 8 != 0)
-        return portableKernels().inverseRadix5(a, fifth, wInverse, m);
-    radix5<false>(a, fifth, wInverse, m);
+template <bool Forward>
+TALLARO_AVX2 void firstStep(std::uint32_t *a, std::size_t part, std::size_t parts, std::uint32_t w,
+                            const Modulus &m) {
+    if (part % 8 != 0) {
+        const Kernels &portable = portableKernels();
+        return (Forward ? portable.forwardFirstStep : portable.inverseFirstStep)(a, part, parts, w,
+                                                                                 m);
+    }
+    if (parts == 3)
+        firstStepV<3, Forward>(a, part, w, m);
+    else
+        firstStepV<5, Forward>(a, part, w, m);
 }
 
 TALLARO_AVX2 void multiply(std::uint32_t *a, const std::uint32_t *b, std::size_t n,
@@ -359,9 +318,8 @@ TALLARO_AVX2 void garner(std::uint32_t *r0, std::uint32_t *r1, std::uint32_t *r2
 } // namespace
 
 const Kernels *avx2Kernels() {
-    static const Kernels kernels{forwardLevel,  inverseLevel,  forwardBlock,  inverseBlock,
-                                 forwardRadix3, inverseRadix3, forwardRadix5, inverseRadix5,
-                                 multiply,      garner};
+    static const Kernels kernels{level<true>,     level<false>,     forwardBlock, inverseBlock,
+                                 firstStep<true>, firstStep<false>, multiply,     garner};
     static const bool available = __builtin_cpu_supports("avx2");
     return available ? &kernels : nullptr;
 }

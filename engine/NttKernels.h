@@ -32,17 +32,15 @@ struct Kernels {
     // Its inverse up to a factor size, with the inverse roots.
     void (*inverseBlock)(std::uint32_t *a, std::size_t size, std::size_t s,
                          const std::uint32_t *inverseRoots, const Modulus &m);
-    // The first step of a transform of length 3 * third: splits x^3t - 1 into x^t - 1,
-    // x^t - z and x^t - z^2 (z = w^third a cube root of unity, w of order 3 * third) and
-    // twists each part by w^j so that it becomes a cyclic convolution of length third.
-    void (*forwardRadix3)(std::uint32_t *a, std::size_t third, std::uint32_t w, const Modulus &m);
-    // Its inverse up to a factor 3, given w^-1.
-    void (*inverseRadix3)(std::uint32_t *a, std::size_t third, std::uint32_t wInverse,
-                          const Modulus &m);
-    // The same for length 5 * fifth.
-    void (*forwardRadix5)(std::uint32_t *a, std::size_t fifth, std::uint32_t w, const Modulus &m);
-    void (*inverseRadix5)(std::uint32_t *a, std::size_t fifth, std::uint32_t wInverse,
-                          const Modulus &m);
+    // The first step of a transform of length parts * part, parts 3 or 5: splits
+    // x^(parts part) - 1 into x^part - z^k for the powers z^k of z = w^part (w of order
+    // parts * part) and twists part k by w^(k j), so that each becomes a cyclic convolution of
+    // length part.
+    void (*forwardFirstStep)(std::uint32_t *a, std::size_t part, std::size_t parts, std::uint32_t w,
+                             const Modulus &m);
+    // Its inverse up to a factor parts, given w^-1.
+    void (*inverseFirstStep)(std::uint32_t *a, std::size_t part, std::size_t parts,
+                             std::uint32_t wInverse, const Modulus &m);
     // a[i] = a[i] b[i] R^-1.
     void (*multiply)(std::uint32_t *a, const std::uint32_t *b, std::size_t n, const Modulus &m);
     // Residues r0, r1, r2 of n coefficients (each times n R^-1, in [0, 2p)) into the mixed-radix

@@ -42,86 +42,62 @@ void inverseBlock(std::uint32_t *a, std::size_t size, std::size_t s,
     }
 }
 
-// The 3-point transform with a cube root of unity z, from inputs in [0, 2p):
-// y0 = u0 + u1 + u2, y1 = u0 - u2 + z (u1 - u2), y2 = u0 - u1 - z (u1 - u2), since
+// The 3-point transform of u[0], u[part], u[2 part] with a cube root of unity z, from inputs in
+// [0, 2p): y0 = u0 + u1 + u2, y1 = u0 - u2 + z (u1 - u2), y2 = u0 - u1 - z (u1 - u2), since
 // z^2 = -1 - z.
-void radix3(std::uint32_t &u0, std::uint32_t &u1, std::uint32_t &u2, std::uint32_t z,
-            const Modulus &m) {
+void radix3(std::uint32_t *u, std::size_t part, std::uint32_t z, const Modulus &m) {
     const std::uint32_t twoP = 2 * m.p;
+    const std::uint32_t u0 = u[0], u1 = u[part], u2 = u[2 * part];
     const std::uint32_t t = mul(u1 + twoP - u2, z, m);
-    const std::uint32_t y0 = shrink(shrink(u0 + u1, twoP) + u2, twoP);
-    const std::uint32_t y1 = shrink(shrink(u0 + twoP - u2, twoP) + t, twoP);
-    const std::uint32_t y2 = shrink(shrink(u0 + twoP - u1, twoP) + twoP - t, twoP);
-    u0 = y0, u1 = y1, u2 = y2;
+    u[0] = shrink(shrink(u0 + u1, twoP) + u2, twoP);
+    u[part] = shrink(shrink(u0 + twoP - u2, twoP) + t, twoP);
+    u[2 * part] = shrink(shrink(u0 + twoP - u1, twoP) + twoP - t, twoP);
 }
 
-void forwardRadix3(std::uint32_t *a, std::size_t third, std::uint32_t w, const Modulus &m) {
-    const std::uint32_t z = power(w, third, m);
-    std::uint32_t twist = toMontgomery(1, m);
-    for (std::size_t j = 0; j < third; ++j, twist = shrink(mul(twist, w, m), m.p)) {
-        radix3(a[j], a[j + third], a[j + 2 * third], z, m);
-        a[j + third] = mul(a[j + third], twist, m);
-        a[j + 2 * third] = mul(a[j + 2 * third], shrink(mul(twist, twist, m), m.p), m);
-    }
-}
-
-void inverseRadix3(std::uint32_t *a, std::size_t third, std::uint32_t wInverse, const Modulus &m) {
-    const std::uint32_t z = power(wInverse, third, m);
-    std::uint32_t twist = toMontgomery(1, m);
-    for (std::size_t j = 0; j < third; ++j, twist = shrink(mul(twist, wInverse, m), m.p)) {
-        a[j + third] = mul(a[j + third], twist, m);
-        a[j + 2 * third] = mul(a[j + 2 * third], shrink(mul(twist, twist, m), m.p), m);
-        radix3(a[j], a[j + third], a[j + 2 * third], z, m);
-    }
-}
-
-// The 5-point transform with a fifth root of unity z, from inputs in [0, 2p). With
-// a1 = u1 + u4, b1 = u1 - u4, a2 = u2 + u3, b2 = u2 - u3 and c_k, s_k = (z^k +- z^-k) / 2:
+// The 5-point transform of u[k part] with a fifth root of unity z, from inputs in [0, 2p).
+// With a1 = u1 + u4, b1 = u1 - u4, a2 = u2 + u3, b2 = u2 - u3 and c_k, s_k = (z^k +- z^-k) / 2:
 // y1, y4 = u0 + c1 a1 + c2 a2 +- (s1 b1 + s2 b2) and y2, y3 = u0 + c2 a1 + c1 a2 +- (s2 b1 -
 // s1 b2).
-void radix5(std::uint32_t *u[5], const Radix5Roots &r, const Modulus &m) {
+void radix5(std::uint32_t *u, std::size_t part, const Radix5Roots &r, const Modulus &m) {
     const std::uint32_t twoP = 2 * m.p;
-    const std::uint32_t u0 = *u[0];
-    const std::uint32_t a1 = shrink(*u[1] + *u[4], twoP), b1 = *u[1] + twoP - *u[4];
-    const std::uint32_t a2 = shrink(*u[2] + *u[3], twoP), b2 = *u[2] + twoP - *u[3];
+    const std::uint32_t u0 = u[0];
+    const std::uint32_t a1 = shrink(u[part] + u[4 * part], twoP), b1 = u[part] + twoP - u[4 * part];
+    const std::uint32_t a2 = shrink(u[2 * part] + u[3 * part], twoP);
+    const std::uint32_t b2 = u[2 * part] + twoP - u[3 * part];
     const std::uint32_t e1 = shrink(u0 + shrink(mul(a1, r.c1, m) + mul(a2, r.c2, m), twoP), twoP);
     const std::uint32_t e2 = shrink(u0 + shrink(mul(a1, r.c2, m) + mul(a2, r.c1, m), twoP), twoP);
     const std::uint32_t q1 = shrink(mul(b1, r.s1, m) + mul(b2, r.s2, m), twoP);
     const std::uint32_t q2 = shrink(mul(b1, r.s2, m) + twoP - mul(b2, r.s1, m), twoP);
-    *u[0] = shrink(shrink(u0 + a1, twoP) + a2, twoP);
-    *u[1] = shrink(e1 + q1, twoP);
-    *u[4] = shrink(e1 + twoP - q1, twoP);
-    *u[2] = shrink(e2 + q2, twoP);
-    *u[3] = shrink(e2 + twoP - q2, twoP);
+    u[0] = shrink(shrink(u0 + a1, twoP) + a2, twoP);
+    u[part] = shrink(e1 + q1, twoP);
+    u[4 * part] = shrink(e1 + twoP - q1, twoP);
+    u[2 * part] = shrink(e2 + q2, twoP);
+    u[3 * part] = shrink(e2 + twoP - q2, twoP);
 }
 
-// Multiplies a[j + k fifth] by twist^k for k = 1..4.
-void twist5(std::uint32_t *a, std::size_t fifth, std::size_t j, std::uint32_t twist,
-            const Modulus &m) {
+// Multiplies u[k part] by twist^k for k = 1 .. parts - 1.
+void twistParts(std::uint32_t *u, std::size_t part, std::size_t parts, std::uint32_t twist,
+                const Modulus &m) {
     std::uint32_t power = twist;
-    for (std::size_t k = 1; k < 5; ++k, power = shrink(mul(power, twist, m), m.p))
-        a[j + k * fifth] = mul(a[j + k * fifth], power, m);
+    for (std::size_t k = 1; k < parts; ++k, power = shrink(mul(power, twist, m), m.p))
+        u[k * part] = mul(u[k * part], power, m);
 }
 
-void forwardRadix5(std::uint32_t *a, std::size_t fifth, std::uint32_t w, const Modulus &m) {
-    const Radix5Roots roots = radix5Roots(power(w, fifth, m), m);
+template <bool Forward>
+void firstStep(std::uint32_t *a, std::size_t part, std::size_t parts, std::uint32_t w,
+               const Modulus &m) {
+    const std::uint32_t z = power(w, part, m);
+    const Radix5Roots roots = parts == 5 ? radix5Roots(z, m) : Radix5Roots{};
     std::uint32_t twist = toMontgomery(1, m);
-    for (std::size_t j = 0; j < fifth; ++j, twist = shrink(mul(twist, w, m), m.p)) {
-        std::uint32_t *u[5] = {a + j, a + j + fifth, a + j + 2 * fifth, a + j + 3 * fifth,
-                               a + j + 4 * fifth};
-        radix5(u, roots, m);
-        twist5(a, fifth, j, twist, m);
-    }
-}
-
-void inverseRadix5(std::uint32_t *a, std::size_t fifth, std::uint32_t wInverse, const Modulus &m) {
-    const Radix5Roots roots = radix5Roots(power(wInverse, fifth, m), m);
-    std::uint32_t twist = toMontgomery(1, m);
-    for (std::size_t j = 0; j < fifth; ++j, twist = shrink(mul(twist, wInverse, m), m.p)) {
-        twist5(a, fifth, j, twist, m);
-        std::uint32_t *u[5] = {a + j, a + j + fifth, a + j + 2 * fifth, a + j + 3 * fifth,
-                               a + j + 4 * fifth};
-        radix5(u, roots, m);
+    for (std::size_t j = 0; j < part; ++j, twist = shrink(mul(twist, w, m), m.p)) {
+        if (!Forward)
+            twistParts(a + j, part, parts, twist, m);
+        if (parts == 3)
+            radix3(a + j, part, z, m);
+        else
+            radix5(a + j, part, roots, m);
+        if (Forward)
+            twistParts(a + j, part, parts, twist, m);
     }
 }
 
@@ -148,9 +124,8 @@ void garner(std::uint32_t *r0, std::uint32_t *r1, std::uint32_t *r2, std::size_t
 } // namespace
 
 const Kernels &portableKernels() {
-    static const Kernels kernels{forwardLevel,  inverseLevel,  forwardBlock,  inverseBlock,
-                                 forwardRadix3, inverseRadix3, forwardRadix5, inverseRadix5,
-                                 multiply,      garner};
+    static const Kernels kernels{forwardLevel,    inverseLevel,     forwardBlock, inverseBlock,
+                                 firstStep<true>, firstStep<false>, multiply,     garner};
     return kernels;
 }
 
