@@ -82,9 +82,9 @@ set rmargin 16
 set bmargin 9
 set arrow from graph 0, first {limit:g} to graph 1, first {limit:g} nohead dashtype 2
 set label "time limit {limit:g} s: a bar that reaches it was stopped there" at graph 0.99, first {limit * 1.4:g} right
-plot "{data_path}" using 2:xtic(1) title "{HEADINGS[0]}" lc rgb "#c0392b", \\
-     "" using 3 title "{HEADINGS[1]}" lc rgb "#7f8c8d", \\
-     "" using 4 title "{HEADINGS[2]}" lc rgb "#2e86c1", \\
-     "" using 5 title "{HEADINGS[3]}" lc rgb "#27ae60"
+plot "{data_path}" using 2:xtic(1) title "{HEADINGS[0]}" noenhanced lc rgb "#c0392b", \\
+     "" using 3 title "{HEADINGS[1]}" noenhanced lc rgb "#7f8c8d", \\
+     "" using 4 title "{HEADINGS[2]}" noenhanced lc rgb "#2e86c1", \\
+     "" using 5 title "{HEADINGS[3]}" noenhanced lc rgb "#27ae60"
 """
     subprocess.run(["gnuplot"], input=script, text=True, check=True)
