@@ -62,8 +62,9 @@ std::vector<std::size_t> sweepLengths() {
 
 // Every method, as multiplyDigits picks it, against GMP. Balanced operands of every kind against
 // another (whole limbs of nines carry across limbs, powers of ten leave rows of zero limbs), and
-// squares, whose transform runs once per prime; lopsided ones, which Karatsuba cuts into balanced
-// slices, take the kinds in turn.
+// squares, whose transform runs once per prime; lopsided ones, which schoolbook and Karatsuba
+// cut into balanced slices, take the kinds in turn. Karatsuba, which the engine picks only where
+// the processor has no AVX2, is also run on its own from its threshold on.
 TEST(FastMultiply, AgreesWithGmpAcrossTheThresholds) {
     test::RandomOperands random(8);
     for (const std::size_t a : sweepLengths()) {
@@ -73,6 +74,9 @@ TEST(FastMultiply, AgreesWithGmpAcrossTheThresholds) {
                 const std::string y = random.digits(b, kDigitKinds[(b + 2 * k + 1) % 5]);
                 const std::string expected = expectedDigits(x, y);
                 ASSERT_EQ(viaMultiplyDigits(x, y), expected) << a << 'x' << b;
+                if (a >= 9 * thresholds::kKaratsubaMinLimbs - 9) {
+                    ASSERT_EQ(limbProduct(karatsubaMultiply, x, y), expected) << a << 'x' << b;
+                }
                 if (b == a) {
                     ASSERT_EQ(viaMultiplyDigits(x, x), expectedDigits(x, x)) << a << " squared";
                 }
