@@ -22,6 +22,7 @@
 #include <bit>
 #include <cassert>
 #include <cstdint>
+#include <optional>
 
 namespace tallaro {
 
@@ -47,19 +48,24 @@ struct Plan {
     std::size_t length() const { return radix * block; }
 };
 
-// The cheapest length that holds `coefficients` without wrapping round. A first step of 3 or
-// 5 parts costs about as much as 2.2 or 4.5 levels of halving (measured), where it shortens
-// the rest by log2 3 or log2 5 levels.
-Plan planFor(std::size_t coefficients) {
+constexpr std::size_t kRadices[3] = {1, 3, 5};
+
+// The cheapest length up to maxLength that holds `coefficients` without wrapping round and
+// whose block the primes have roots for (at most kMaxBlock: a cheaper power of two beyond it
+// would have no roots of its order); none when no such length is long enough. A first step
+// of 3 or 5 parts costs about as much as 2.2 or 4.5 levels of halving (measured), where it
+// shortens the rest by log2 3 or log2 5 levels.
+std::optional<Plan> planFor(std::size_t coefficients, std::size_t maxLength) {
     const auto cost = [](const Plan &plan) {
         const double extraLevels[] = {0, 2.2, 4.5};
         return static_cast<double>(plan.length()) *
                (std::countr_zero(plan.block) + extraLevels[plan.radix / 2]);
     };
-    Plan best{1, std::bit_ceil(coefficients)};
-    for (const std::size_t radix : {std::size_t{3}, std::size_t{5}}) {
+    std::optional<Plan> best;
+    for (const std::size_t radix : kRadices) {
         const Plan plan{radix, std::bit_ceil((coefficients + radix - 1) / radix)};
-        if (cost(plan) < cost(best))
+        if (plan.block <= kMaxBlock && plan.length() <= maxLength &&
+            (!best || cost(plan) < cost(*best)))
             best = plan;
     }
     return best;
@@ -78,8 +84,6 @@ Plan planFor(std::size_t coefficients) {
 struct LengthConstants {
     std::uint32_t root, rootInverse, lengthInverse;
 };
-
-constexpr std::size_t kRadices[3] = {1, 3, 5};
 
 constexpr std::size_t radixIndex(std::size_t radix) {
     return radix / 2;
@@ -274,8 +278,8 @@ const Kernels &kernelsFor(NttKernel kernel) {
 }
 
 void multiplyByTransforms(const Operand &x, const Operand &y, const Product &product,
-                          const Kernels &kernels) {
-    const Plan plan = planFor(product.size() - 1);
+                          const Kernels &kernels, Plan plan) {
+    assert(isTransformLength(plan.length()) && plan.length() >= product.size() - 1);
     const std::size_t n = plan.length();
     const bool square = x.isSameAs(y);
     // One prime's residues after another, and the other operand's transform behind them.
@@ -304,6 +308,12 @@ NttKernel fastestNttKernel() {
     return nttKernelAvailable(NttKernel::Avx2) ? NttKernel::Avx2 : NttKernel::Portable;
 }
 
+std::size_t nttLength(std::size_t productLimbs) {
+    assert(productLimbs >= 2);
+    const std::optional<Plan> plan = planFor(productLimbs - 1, thresholds::kNttMaxLength);
+    return plan ? plan->length() : 0;
+}
+
 void nttMultiply(std::span<const Limb> x, std::span<const Limb> y, std::span<Limb> product,
                  NttKernel kernel, std::size_t maxLength) {
     assert(isProductBuffer(x, y, product) && isTransformLength(maxLength));
@@ -312,12 +322,15 @@ void nttMultiply(std::span<const Limb> x, std::span<const Limb> y, std::span<Lim
         return;
     }
     const Kernels &kernels = kernelsFor(kernel);
-    const auto direct = [&kernels](std::span<const Limb> a, std::span<const Limb> b,
-                                   std::span<Limb> p) {
-        multiplyByTransforms(Operand(a), Operand(b), Product(p), kernels);
+    // A product of n limbs is a convolution of n - 1 coefficients; one of maxLength limbs,
+    // from two slices of half that, always has a plan.
+    const auto direct = [&kernels, maxLength](std::span<const Limb> a, std::span<const Limb> b,
+                                              std::span<Limb> p) {
+        const std::optional<Plan> plan = planFor(p.size() - 1, maxLength);
+        assert(plan.has_value());
+        multiplyByTransforms(Operand(a), Operand(b), Product(p), kernels, plan.value());
     };
-    // A product of n limbs is a convolution of n - 1 coefficients.
-    if (planFor(product.size() - 1).length() <= maxLength)
+    if (planFor(product.size() - 1, maxLength))
         direct(x, y, product);
     else
         multiplyInSlices(x, y, product, maxLength / 2, direct);
@@ -327,8 +340,9 @@ void nttMultiplyDigits(std::string_view x, std::string_view y, std::span<char> o
                        NttKernel kernel) {
     assert(out.size() == x.size() + y.size() && !x.empty() && !y.empty());
     const std::size_t limbs = limbCount(x.size()) + limbCount(y.size());
-    if (planFor(limbs - 1).length() <= thresholds::kNttMaxLength) {
-        multiplyByTransforms(Operand(x), Operand(y), Product(out, limbs), kernelsFor(kernel));
+    if (const std::optional<Plan> plan = planFor(limbs - 1, thresholds::kNttMaxLength)) {
+        multiplyByTransforms(Operand(x), Operand(y), Product(out, limbs), kernelsFor(kernel),
+                             *plan);
         return;
     }
     const Limbs xl = packDigits(x), yl = packDigits(y);

@@ -15,10 +15,16 @@ enum class NttKernel { Portable, Avx2 };
 bool nttKernelAvailable(NttKernel kernel);
 NttKernel fastestNttKernel();
 
+// The length of the transforms that form a product of productLimbs (at least 2) limbs: of
+// the form 2^k, 3 * 2^k or 5 * 2^k, with roots of unity of its order modulo every prime,
+// and long enough that the cyclic convolution does not wrap round. 0 for a product longer
+// than the longest such length, which nttMultiply assembles from slices.
+std::size_t nttLength(std::size_t productLimbs);
+
 // x * y into product (x.size() + y.size() limbs) by number-theoretic transforms modulo three
-// primes, joined by the Chinese remainder theorem. The transform's length is the shortest
-// of the form 2^k, 3 * 2^k or 5 * 2^k that holds the product; a product longer than
-// maxLength (itself such a length) is assembled from products of maxLength / 2-limb slices.
+// primes, joined by the Chinese remainder theorem. The transform's length is the cheapest
+// of the form 2^k, 3 * 2^k or 5 * 2^k that holds the product, up to maxLength (itself such
+// a length); a longer product is assembled from products of maxLength / 2-limb slices.
 // When x and y are the same span, each prime transforms it once.
 void nttMultiply(std::span<const Limb> x, std::span<const Limb> y, std::span<Limb> product,
                  NttKernel kernel = fastestNttKernel(),

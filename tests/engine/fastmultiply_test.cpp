@@ -3,6 +3,7 @@
 #include "LimbMultiply.h"
 #include "LimbNumber.h"
 #include "Ntt.h"
+#include "NttArithmetic.h"
 #include "RandomOperands.h"
 #include "Thresholds.h"
 
@@ -113,6 +114,27 @@ TEST(Ntt, EveryLengthAgreesWithGmpOnBothKernels) {
         }
         EXPECT_EQ(limbProduct(transform<NttKernel::Avx2>, x, y), expected) << counts[i];
         EXPECT_EQ(limbProduct(transform<NttKernel::Portable>, x, y), expected) << counts[i];
+    }
+}
+
+// The transform's length around every length of the three forms up to 2^26, where powers of
+// two beyond 2^23 would be the cheapest but have no roots: it holds the product, all three
+// primes have roots of unity of its order, and only a product longer than the longest length
+// is left to slices. (A length of 2^24 for two 6 * 10^7-digit operands gave a wrong product.)
+TEST(Ntt, EveryLengthHasRootsOfItsOrderInEveryPrime) {
+    for (std::size_t k = 0; k <= 26; ++k) {
+        for (const std::size_t radix : {1u, 3u, 5u}) {
+            for (const std::size_t coefficients : {radix << k, (radix << k) + 1}) {
+                const std::size_t n = nttLength(coefficients + 1);
+                if (coefficients > thresholds::kNttMaxLength) {
+                    EXPECT_EQ(n, 0u) << coefficients;
+                    continue;
+                }
+                ASSERT_GE(n, coefficients);
+                for (const ntt::Modulus &m : ntt::kModuli)
+                    EXPECT_EQ((m.p - 1) % n, 0u) << coefficients << " in " << n;
+            }
+        }
     }
 }
 
