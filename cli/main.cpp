@@ -3,6 +3,8 @@
 #include "CliOptions.h"
 #include "DecimalEngine.h"
 #include "EmptyAnswerMessage.h"
+#include "LargePages.h"
+#include "Scratch.h"
 
 #include <sys/stat.h>
 
@@ -168,6 +170,7 @@ int closeOutput(int status) {
 
 int main(int argc, char **argv) {
     std::ios::sync_with_stdio(false);
+    tallaro::setFreshMemoryAdvice(tallaro::adviseLargePages);
     int status = 0;
     try {
         status = run(std::vector<std::string>(argv + 1, argv + argc));

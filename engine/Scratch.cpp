@@ -1,6 +1,7 @@
 #include "Scratch.h"
 
 #include <algorithm>
+#include <atomic>
 #include <new>
 #include <utility>
 
@@ -35,12 +36,20 @@ struct KeptBlocks {
 
 thread_local KeptBlocks kept;
 
+std::atomic<FreshMemoryAdvice> freshMemoryAdvice{nullptr};
+
 std::uint32_t *allocate(std::size_t words) {
-    return static_cast<std::uint32_t *>(
-        ::operator new[](words * sizeof(std::uint32_t), kAlignment));
+    void *const data = ::operator new[](words * sizeof(std::uint32_t), kAlignment);
+    if (const FreshMemoryAdvice advice = freshMemoryAdvice.load(std::memory_order_relaxed))
+        advice(data, words * sizeof(std::uint32_t));
+    return static_cast<std::uint32_t *>(data);
 }
 
 } // namespace
+
+void setFreshMemoryAdvice(FreshMemoryAdvice advice) {
+    freshMemoryAdvice.store(advice, std::memory_order_relaxed);
+}
 
 Scratch::Scratch(std::size_t words) : m_data(nullptr), m_words(std::max<std::size_t>(words, 1)) {
     Block *fit = nullptr;

@@ -8,6 +8,8 @@
 // Prints one line of JSON: for each contender, its fastest wall-clock and processor times.
 #include "DecimalEngine.h"
 #include "GmpCalc.h"
+#include "LargePages.h"
+#include "Scratch.h"
 
 #include <sched.h>
 #include <sys/mman.h>
@@ -145,6 +147,7 @@ void pinTo(int cpu) {
 int main(int argc, char **argv) {
     const Options o = parseOptions(argc, argv);
     pinTo(o.cpu);
+    tallaro::setFreshMemoryAdvice(tallaro::adviseLargePages); // as tallaro and tallaro-calc do
     std::map<std::string, Best> times;
     std::map<std::string, std::string> answers;
 

@@ -3,15 +3,18 @@
 #include "CalcWindow.h"
 #include "CommandLine.h"
 #include "ControlIds.h"
+#include "LargePages.h"
 #include "QtPlatform.h"
 #include "QtTranslations.h"
 #include "ResourceText.h"
+#include "Scratch.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[]) {
     if (const auto status = tallaro::qt::answerInformationOptions(argc, argv))
         return *status;
+    tallaro::setFreshMemoryAdvice(tallaro::adviseLargePages);
     QApplication application(argc, argv);
     tallaro::qt::installQtTranslations(application);
     QApplication::setApplicationName(QStringLiteral("Tallaro"));
