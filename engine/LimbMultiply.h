@@ -41,13 +41,20 @@ template <class Piece>
 void multiplyInSlices(std::span<const Limb> x, std::span<const Limb> y, std::span<Limb> product,
                       std::size_t slice, const Piece &piece) {
     assert(isProductBuffer(x, y, product) && slice > 0);
-    std::fill(product.begin(), product.end(), Limb{0});
+    // Zeroed a block at a time, between polls: the product may be fresh memory.
+    for (std::size_t at = 0; at < product.size(); at += kPollUnits) {
+        const auto block = product.subspan(at, std::min(kPollUnits, product.size() - at));
+        std::fill(block.begin(), block.end(), Limb{0});
+        pollForStop();
+    }
     Limbs partial;
     for (std::size_t i = 0; i < x.size(); i += slice) {
         const auto xs = x.subspan(i, std::min(slice, x.size() - i));
         for (std::size_t j = 0; j < y.size(); j += slice) {
             const auto ys = y.subspan(j, std::min(slice, y.size() - j));
             pollForStop();
+            if (partial.size() < xs.size() + ys.size())
+                growPolled(partial, xs.size() + ys.size(), 0);
             partial.resize(xs.size() + ys.size());
             piece(xs, ys, partial);
             addLimbsAt(product, withoutLeadingZeros(partial), i + j);

@@ -16,6 +16,7 @@
 #include "NttKernels.h"
 #include "NttRoots.h"
 #include "Scratch.h"
+#include "WorkMonitor.h"
 
 #include <algorithm>
 #include <array>
@@ -41,6 +42,11 @@ constexpr std::size_t kInCacheBlock = std::size_t{1} << 13;
 // The longest run of coefficients joined at once: the three residue runs stay in the cache
 // between the vector step and the carry.
 constexpr std::size_t kJoinRun = 2048;
+
+// Values written or multiplied between two polls in the passes that run over a whole
+// transform at once: well under a millisecond, also where the pass is the first touch of
+// fresh memory.
+constexpr std::size_t kPassBlock = std::size_t{1} << 18;
 
 struct Plan {
     std::size_t radix; // 1, 3 or 5: the length of the first step
@@ -124,12 +130,13 @@ class Operand {
         return m_limbs.data() == other.m_limbs.data() && m_digits.data() == other.m_digits.data() &&
                size() == other.size();
     }
-    // The whole operand's limbs into out (size() of them).
-    void read(std::span<Limb> out) const {
+    // Limbs first, first + 1, ... of the operand into out.
+    void read(std::size_t first, std::span<Limb> out) const {
         if (m_digits.data())
-            packDigits(m_digits, 0, out);
+            packDigits(m_digits, first, out);
         else
-            std::copy(m_limbs.begin(), m_limbs.end(), out.begin());
+            std::copy_n(m_limbs.begin() + static_cast<std::ptrdiff_t>(first), out.size(),
+                        out.begin());
     }
 
   private:
@@ -168,12 +175,17 @@ class Transform {
 
     // The operand's limbs, then zeros, as values in [0, 2p), transformed.
     void forward(const Operand &operand, std::uint32_t *a) const {
-        const std::size_t limbs = operand.size();
-        operand.read({a, limbs});
+        const std::size_t limbs = operand.size(), n = m_plan.length();
         const std::uint32_t twoP = 2 * m_modulus.p; // 10^9 < 3p for every prime
-        for (std::size_t i = 0; i < limbs; ++i)
-            a[i] = shrink(a[i], twoP);
-        std::fill(a + limbs, a + m_plan.length(), 0u);
+        for (std::size_t start = 0; start < n; start += kPassBlock) {
+            const std::size_t end = std::min(n, start + kPassBlock);
+            const std::size_t read = std::clamp(limbs, start, end);
+            operand.read(start, {a + start, read - start});
+            for (std::size_t i = start; i < read; ++i)
+                a[i] = shrink(a[i], twoP);
+            std::fill(a + read, a + end, 0u);
+            pollForStop();
+        }
         if (m_plan.radix > 1)
             m_kernels.forwardFirstStep(a, m_plan.block, m_plan.radix, m_root, m_modulus);
         for (std::size_t r = 0; r < m_plan.radix; ++r)
@@ -181,7 +193,11 @@ class Transform {
     }
 
     void multiply(std::uint32_t *a, const std::uint32_t *b) const {
-        m_kernels.multiply(a, b, m_plan.length(), m_modulus);
+        const std::size_t n = m_plan.length();
+        for (std::size_t start = 0; start < n; start += kPassBlock) {
+            m_kernels.multiply(a + start, b + start, std::min(kPassBlock, n - start), m_modulus);
+            pollForStop();
+        }
     }
 
     // The inverse transform, leaving every value times the length.
@@ -198,6 +214,7 @@ class Transform {
             m_kernels.forwardBlock(a, size, s, m_roots->forward.data(), m_modulus);
             return;
         }
+        pollForStop(); // a level of 2^23 values takes some 10 ms on AVX2, 40 ms without
         m_kernels.forwardLevel(a, size / 2, m_roots->forward[s], m_modulus);
         forwardBlock(a, size / 2, 2 * s);
         forwardBlock(a + size / 2, size / 2, 2 * s + 1);
@@ -210,6 +227,7 @@ class Transform {
         }
         inverseBlock(a, size / 2, 2 * s);
         inverseBlock(a + size / 2, size / 2, 2 * s + 1);
+        pollForStop();
         m_kernels.inverseLevel(a, size / 2, m_roots->inverse[s], m_modulus);
     }
 
@@ -267,6 +285,7 @@ void joinResidues(std::uint32_t *const (&r)[3], const Kernels &kernels, Plan pla
             carry = low / kLimbBase + p0 * (inner / kLimbBase);
         }
         product.write(start, {r[0] + start, run});
+        pollForStop();
     }
     const Limb top = static_cast<Limb>(carry);
     product.write(coefficients, {&top, 1});
@@ -346,7 +365,8 @@ void nttMultiplyDigits(std::string_view x, std::string_view y, std::span<char> o
         return;
     }
     const Limbs xl = packDigits(x), yl = packDigits(y);
-    Limbs product(limbs);
+    Limbs product;
+    growPolled(product, limbs, 0);
     nttMultiply(xl, yl, product, kernel);
     unpackDigits(product, out);
 }

@@ -5,6 +5,8 @@
 // portable kernels.
 #include "NttKernels.h"
 
+#include "WorkMonitor.h"
+
 #if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
 
 #include <immintrin.h>
@@ -255,6 +257,8 @@ TALLARO_AVX2 void firstStepV(std::uint32_t *a, std::size_t part, std::uint32_t w
     const VRadix5Roots roots{broadcast(r.c1), broadcast(r.c2), broadcast(r.s1), broadcast(r.s2)};
     Twist twist = startTwist(w, m);
     for (std::size_t j = 0; j < part; j += 8) {
+        if (j % kFirstStepPollColumns == 0)
+            pollForStop();
         V u[Parts];
         for (std::size_t k = 0; k < Parts; ++k)
             u[k] = load(a + j + k * part);

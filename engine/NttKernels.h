@@ -18,6 +18,10 @@ struct GarnerConstants {
     std::uint32_t k0, k1, k2, k3, k4, k5;
 };
 
+// The first step runs over the whole transform in one call, so it polls for a stop every
+// this many of its columns (3 or 5 values each): well under a millisecond apart.
+inline constexpr std::size_t kFirstStepPollColumns = std::size_t{1} << 14;
+
 struct Kernels {
     // One level of the forward transform on a block of 2 * half values, split with c:
     // (u, v) -> (u + c v, u - c v) for the pairs (a[j], a[j + half]).

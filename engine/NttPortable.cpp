@@ -2,6 +2,8 @@
 // runs on processors without them.
 #include "NttKernels.h"
 
+#include "WorkMonitor.h"
+
 namespace tallaro::ntt {
 
 namespace {
@@ -90,6 +92,8 @@ void firstStep(std::uint32_t *a, std::size_t part, std::size_t parts, std::uint3
     const Radix5Roots roots = parts == 5 ? radix5Roots(z, m) : Radix5Roots{};
     std::uint32_t twist = toMontgomery(1, m);
     for (std::size_t j = 0; j < part; ++j, twist = shrink(mul(twist, w, m), m.p)) {
+        if (j % kFirstStepPollColumns == 0)
+            pollForStop();
         if (!Forward)
             twistParts(a + j, part, parts, twist, m);
         if (parts == 3)

@@ -1,6 +1,7 @@
 #include "NttRoots.h"
 
 #include "NttArithmetic.h"
+#include "WorkMonitor.h"
 
 #include <algorithm>
 #include <bit>
@@ -12,8 +13,10 @@ namespace tallaro::ntt {
 namespace {
 
 // Entries [from, to) of both tables, from the entries below; from and to are powers of two.
+// A stop may end it between doublings (the longest takes some 10 ms).
 void extend(RootTables &t, std::size_t from, std::size_t to, const Modulus &m) {
     for (std::size_t start = from; start < to; start *= 2) {
+        pollForStop();
         const std::uint32_t z = rootOfUnity(4 * std::uint64_t{start}, m), zInverse = inverse(z, m);
         for (std::size_t s = 0; s < start; ++s) {
             t.forward[start + s] = shrink(mul(t.forward[s], z, m), m.p);
@@ -40,8 +43,9 @@ std::shared_ptr<const RootTables> rootTables(std::size_t prime, std::size_t coun
     const Modulus &m = kModuli[prime];
     const std::size_t size = std::bit_ceil(std::max<std::size_t>(count, 1));
     auto grown = std::make_shared<RootTables>();
-    grown->forward.resize(size);
-    grown->inverse.resize(size);
+    // Fresh memory is touched a block at a time, between polls.
+    growPolled(grown->forward, size, 0u);
+    growPolled(grown->inverse, size, 0u);
     if (ready > 0) {
         std::copy(t.current->forward.begin(), t.current->forward.end(), grown->forward.begin());
         std::copy(t.current->inverse.begin(), t.current->inverse.end(), grown->inverse.begin());

@@ -25,7 +25,8 @@ struct RootTables {
 // The tables of prime `prime` (0, 1 or 2), with at least `count` entries of each (count <=
 // kMaxBlock / 2). A longer transform on another thread replaces the process's tables with
 // longer ones, but these stay valid as long as they are held. Safe to call from several
-// threads at once.
+// threads at once. It polls for a stop while it grows the tables; a stop leaves the
+// process's tables as they were.
 std::shared_ptr<const RootTables> rootTables(std::size_t prime, std::size_t count);
 
 } // namespace tallaro::ntt
