@@ -214,7 +214,7 @@ class Transform {
             m_kernels.forwardBlock(a, size, s, m_roots->forward.data(), m_modulus);
             return;
         }
-        pollForStop(); // a level of 2^23 values takes some 10 ms on AVX2, 40 ms without
+        pollForStop(); // once per level pass over a block of up to 2^23 values
         m_kernels.forwardLevel(a, size / 2, m_roots->forward[s], m_modulus);
         forwardBlock(a, size / 2, 2 * s);
         forwardBlock(a + size / 2, size / 2, 2 * s + 1);

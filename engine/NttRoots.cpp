@@ -13,7 +13,7 @@ namespace tallaro::ntt {
 namespace {
 
 // Entries [from, to) of both tables, from the entries below; from and to are powers of two.
-// A stop may end it between doublings (the longest takes some 10 ms).
+// A stop may end it between doublings (the longest adds 2^21 entries to each table).
 void extend(RootTables &t, std::size_t from, std::size_t to, const Modulus &m) {
     for (std::size_t start = from; start < to; start *= 2) {
         pollForStop();
