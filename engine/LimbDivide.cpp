@@ -1,8 +1,10 @@
 #include "LimbDivide.h"
 
 #include "LimbMultiply.h"
+#include "Reciprocal.h"
 #include "Thresholds.h"
 #include "WorkMonitor.h"
+#include "WideDivide.h"
 
 #include <algorithm>
 #include <array>
@@ -13,170 +15,160 @@ namespace tallaro {
 
 namespace {
 
-void trim(Limbs &value) { value.resize(withoutLeadingZeros(value).size()); }
+__extension__ using Wide = unsigned __int128;
 
-// The quotient estimates from leading limbs need a divisor whose top limb is base / 2 or more.
-[[maybe_unused]] bool isNormalised(std::span<const Limb> b) {
-    return !b.empty() && b.back() >= kLimbBase / 2;
-}
+constexpr std::array<Limb, 1> kOne = {1};
 
-// x (x.size() limbs) is below b * base^shift: its top limbs above `shift` are below b.
-[[maybe_unused]] bool topBelow(std::span<const Limb> x, std::span<const Limb> b,
-                               std::size_t shift) {
-    return compareLimbs(x.subspan(shift), b) < 0;
+void trim(Limbs &value) {
+    value.resize(withoutLeadingZeros(value).size());
 }
 
 // quotient = value / divisor, limb for limb from the top (quotient may be value itself);
-// returns the remainder.
+// returns the remainder. A multiplication by 2^64 / divisor and one correction take the place
+// of a hardware division per limb: for any t below 2^64, floor(t m / 2^64) with
+// m = floor((2^64 - 1) / divisor) is t / divisor or one less.
 Limb divideByLimb(std::span<const Limb> value, Limb divisor, std::span<Limb> quotient) {
     assert(divisor != 0 && quotient.size() >= value.size());
+    const std::uint64_t inverse = ~std::uint64_t{0} / divisor;
     std::uint64_t rest = 0;
     Progress progress(value.size());
     for (std::size_t i = value.size(); i-- > 0;) {
         const std::uint64_t t = rest * kLimbBase + value[i];
-        quotient[i] = static_cast<Limb>(t / divisor);
-        rest = t % divisor;
+        std::uint64_t q = static_cast<std::uint64_t>((Wide{t} * inverse) >> 64);
+        rest = t - q * divisor;
+        const std::uint64_t over = rest >= divisor ? 1 : 0;
+        q += over;
+        rest -= over * divisor;
+        quotient[i] = static_cast<Limb>(q);
         progress.reach(value.size() - i, 1);
     }
     return static_cast<Limb>(rest);
 }
 
-// Knuth's long division on a normalised divisor v (two limbs or more, top limb at least
-// base / 2, so that the estimate from the leading limbs is never more than two too big).
-// The top v.size() limbs of u must be below v. The remainder is left in u's low v.size()
-// limbs; quotient gets u.size() - v.size() limbs.
-void longDivide(std::span<Limb> u, std::span<const Limb> v, std::span<Limb> quotient) {
-    const std::size_t n = v.size();
-    assert(n >= 2 && isNormalised(v) && u.size() >= n && quotient.size() == u.size() - n);
-    assert(topBelow(u, v, u.size() - n));
-    const std::uint64_t top = v[n - 1], next = v[n - 2];
-    Progress progress(u.size() - n);
-    for (std::size_t j = u.size() - n; j-- > 0;) {
-        const std::uint64_t head = std::uint64_t{u[j + n]} * kLimbBase + u[j + n - 1];
-        std::uint64_t qhat = head / top, rhat = head % top;
-        while (qhat >= kLimbBase || qhat * next > rhat * kLimbBase + u[j + n - 2]) {
-            --qhat;
-            rhat += top;
-            if (rhat >= kLimbBase)
-                break;
+// Long division on wide limbs, for a divisor of two limbs or more.
+LimbQuotient longDivision(std::span<const Limb> x, std::span<const Limb> d) {
+    std::vector<WideLimb> u, v(wideSize(d.size()));
+    growPolled(u, wideSize(x.size()), 0);
+    toWide(x, u);
+    toWide(d, v);
+    while (v.back() == 0)
+        v.pop_back();
+    std::vector<WideLimb> q;
+    growPolled(q, u.size() - v.size() + 1, 0);
+    divideWide(u, v, q);
+    LimbQuotient result;
+    growPolled(result.quotient, x.size() - d.size() + 1, 0);
+    result.remainder.resize(d.size());
+    fromWide(q, result.quotient);
+    fromWide(std::span(u).first(v.size()), result.remainder);
+    trim(result.quotient);
+    trim(result.remainder);
+    return result;
+}
+
+// Division in blocks of quotient limbs from the top, for a normalised divisor v (top limb at
+// least base / 2): a block is estimated from the partial remainder's top limbs times a
+// reciprocal of v's top, and set right by the remainder it leaves.
+class BlockDivision {
+  public:
+    BlockDivision(std::span<const Limb> v, std::size_t block)
+        : m_v(v), m_block(block), m_inverse(reciprocal(v.last(block))),
+          m_length(cyclicLength(v.size() + 2)) {}
+
+    // The next block of k limbs of the quotient of r base^k + next by v, for r below v; r
+    // becomes the remainder.
+    Limbs next(Limbs &r, std::span<const Limb> next) const {
+        const std::size_t k = next.size();
+        Limbs q = estimate(r, k);
+        settle(r, q, remainderModulo(r, next, q));
+        assert(q.back() == 0);
+        q.pop_back();
+        return q;
+    }
+
+  private:
+    // floor(r's top k limbs times the inverse's top k + 1 limbs / base^k): within a few of the
+    // block, k + 1 limbs. r's top limbs are often short or end in zero limbs (a power of ten
+    // as the dividend), so only their significant part is multiplied.
+    Limbs estimate(std::span<const Limb> r, std::size_t k) const {
+        std::span<const Limb> top = withoutLeadingZeros(r.last(k));
+        std::size_t zeros = 0;
+        while (zeros < top.size() && top[zeros] == 0)
+            ++zeros;
+        top = top.subspan(zeros);
+        const auto inverse = std::span<const Limb>(m_inverse).subspan(m_block - k);
+        Limbs product(top.size() + inverse.size() + zeros, 0);
+        multiplyLimbs(top, inverse, std::span(product).subspan(zeros));
+        Limbs q(product.begin() + static_cast<std::ptrdiff_t>(k), product.end());
+        q.resize(k + 1, 0);
+        return q;
+    }
+
+    // r base^k + next - q v modulo base^L - 1: the limbs of q v from v's length up agree with
+    // those of r base^k + next but for the last few, so a cyclic product gives the rest.
+    Limbs remainderModulo(std::span<const Limb> r, std::span<const Limb> next,
+                          std::span<const Limb> q) const {
+        Limbs partial(next.begin(), next.end());
+        partial.insert(partial.end(), r.begin(), r.end());
+        Limbs e(m_length), product(m_length);
+        reduceCyclic(partial, e);
+        multiplyCyclic(withoutLeadingZeros(q), m_v, product);
+        subtractCyclic(e, product);
+        return e;
+    }
+
+    // From e, the remainder modulo base^L - 1 within a few divisors of [0, v), the remainder
+    // r in [0, v), with q adjusted to match.
+    void settle(Limbs &r, Limbs &q, Limbs e) const {
+        const std::size_t n = m_v.size();
+        const bool negative = takeCyclicSign(e, n + 1);
+        e.resize(n + 1);
+        if (negative) {
+            for (;; subtractLimbs(e, m_v)) {
+                subtractLimbs(q, kOne);
+                if (compareLimbs(e, m_v) <= 0)
+                    break;
+            }
+            Limbs below(m_v.begin(), m_v.end());
+            subtractLimbs(below, withoutLeadingZeros(e));
+            e = std::move(below);
         }
-        const auto window = u.subspan(j, n + 1);
-        if (!subtractMultiple(window, v, qhat)) {
-            --qhat;
-            // The estimate was one too big; the carry out of the top limb cancels the wrap.
-            [[maybe_unused]] const Limb carry = addLimbsWithCarry(window, v, 0);
-            assert(carry == 1);
-        }
-        quotient[j] = static_cast<Limb>(qhat);
-        progress.reach(u.size() - n - j, n);
+        for (; compareLimbs(e, m_v) >= 0; addLimbsAt(q, kOne, 0))
+            subtractLimbs(e, m_v);
+        e.resize(n);
+        r = std::move(e);
     }
-}
 
-void divideThreeByTwo(std::span<const Limb> a, std::span<const Limb> b, std::span<Limb> q,
-                      std::span<Limb> r);
+    std::span<const Limb> m_v;
+    std::size_t m_block;
+    Limbs m_inverse; // m_block + 1 limbs
+    std::size_t m_length;
+};
 
-// Burnikel and Ziegler's 2n / n step: a (2n limbs) below b * base^n, b normalised;
-// q and r get n limbs each. Short halves go to long division; the block length makes every
-// longer one even.
-void divideTwoByOne(std::span<const Limb> a, std::span<const Limb> b, std::span<Limb> q,
-                    std::span<Limb> r) {
-    const std::size_t n = b.size();
-    assert(isNormalised(b) && a.size() == 2 * n && q.size() == n && r.size() == n);
-    assert(topBelow(a, b, n));
-    if (n < thresholds::kRecursiveDivideBlockLimbs) {
-        Limbs u(a.begin(), a.end());
-        longDivide(u, b, q);
-        std::copy_n(u.begin(), n, r.begin());
-        return;
+// u / v for a normalised v, both long; u has more limbs than v. The quotient's limbs below
+// v's length at the top go in blocks of at most v's length, of equal size; the remainder is
+// left in u's low v.size() limbs.
+Limbs blockDivide(Limbs &u, std::span<const Limb> v) {
+    const std::size_t n = v.size(), limbs = u.size() - n;
+    Limbs quotient;
+    growPolled(quotient, limbs + 1, 0);
+    Limbs r(u.end() - static_cast<std::ptrdiff_t>(n), u.end());
+    if (compareLimbs(r, v) >= 0) {
+        subtractLimbs(r, v);
+        quotient[limbs] = 1;
     }
-    const std::size_t h = n / 2;
-    Limbs low(3 * h); // a's lowest quarter under the first step's remainder
-    divideThreeByTwo(a.subspan(h), b, q.subspan(h), std::span(low).subspan(h));
-    std::copy_n(a.begin(), h, low.begin());
-    divideThreeByTwo(low, b, q.first(h), r);
-}
-
-// The 3h / 2h step: a (3h limbs) below b * base^h, b (2h limbs) normalised; q gets h limbs
-// and r 2h. The quotient is estimated from b's top half and corrected at most twice.
-void divideThreeByTwo(std::span<const Limb> a, std::span<const Limb> b, std::span<Limb> q,
-                      std::span<Limb> r) {
-    const std::size_t h = b.size() / 2;
-    assert(isNormalised(b) && b.size() == 2 * h && a.size() == 3 * h);
-    assert(q.size() == h && r.size() == 2 * h && topBelow(a, b, h));
-    const auto b1 = b.subspan(h), b2 = b.first(h), a1 = a.subspan(2 * h);
-    Limbs rest(2 * h + 2, 0); // r1 * base^h + a's low third, with room to add b back
-    std::copy_n(a.begin(), h, rest.begin());
-    if (compareLimbs(a1, b1) < 0) {
-        divideTwoByOne(a.subspan(h), b1, q, std::span(rest).subspan(h, h));
-    } else {
-        // a1 = b1 here, so q = base^h - 1 and r1 = a2 + b1.
-        std::fill(q.begin(), q.end(), static_cast<Limb>(kLimbBase - 1));
-        std::copy_n(a.begin() + static_cast<std::ptrdiff_t>(h), h, rest.begin() + static_cast<std::ptrdiff_t>(h));
-        addLimbsAt(rest, b1, h);
+    const std::size_t blocks = (limbs + n - 1) / n;
+    const BlockDivision division(v, (limbs + blocks - 1) / blocks);
+    Progress progress(limbs);
+    for (std::size_t end = limbs; end > 0;) {
+        const std::size_t k = std::min(end, (limbs + blocks - 1) / blocks);
+        end -= k;
+        const Limbs q = division.next(r, std::span<const Limb>(u).subspan(end, k));
+        std::copy(q.begin(), q.end(), quotient.begin() + static_cast<std::ptrdiff_t>(end));
+        progress.reach(limbs - end, kPollUnits); // a block is long work: report each one
     }
-    Limbs product(2 * h);
-    multiplyLimbs(q, b2, product);
-    static constexpr std::array<Limb, 1> one = {1};
-    while (compareLimbs(rest, product) < 0) {
-        addLimbsAt(rest, b, 0);
-        subtractLimbs(q, one);
-    }
-    subtractLimbs(rest, withoutLeadingZeros(product));
-    std::copy_n(rest.begin(), 2 * h, r.begin());
-}
-
-// One block step: window (2n limbs, its top half below b) by b. When the top half is
-// short, as the first block's often is, the quotient is short too, and long division of
-// just the significant limbs costs a fraction of the recursion.
-void divideWindow(std::span<const Limb> window, std::span<const Limb> b, std::span<Limb> q,
-                  std::span<Limb> r) {
-    const std::size_t n = b.size();
-    assert(window.size() == 2 * n && topBelow(window, b, n));
-    const std::size_t top = withoutLeadingZeros(window.subspan(n)).size();
-    if (top >= thresholds::kRecursiveDivideMinLimbs) {
-        divideTwoByOne(window, b, q, r);
-        return;
-    }
-    // window is below base^(n + top), so the top n of these n + top + 1 limbs are below b.
-    Limbs u(window.begin(), window.begin() + static_cast<std::ptrdiff_t>(n + top + 1));
-    longDivide(u, b, q.first(top + 1));
-    std::fill(q.begin() + static_cast<std::ptrdiff_t>(top + 1), q.end(), Limb{0});
-    std::copy_n(u.begin(), n, r.begin());
-}
-
-// u / v by blocks of v's length rounded up to j * 2^k limbs, so that every half down to
-// the threshold is even; v is shifted up by whole limbs to that length, which leaves the
-// quotient as it is and the remainder shifted by the same limbs. j is at most the threshold,
-// and reaches the recursion only when it equals it, so an even threshold keeps j even.
-static_assert(thresholds::kRecursiveDivideBlockLimbs % 2 == 0);
-void recursiveDivide(Limbs &u, std::span<const Limb> v, Limbs &quotient) {
-    std::size_t k = 0;
-    while ((v.size() >> k) >= thresholds::kRecursiveDivideBlockLimbs)
-        ++k;
-    const std::size_t n = ((v.size() + (std::size_t{1} << k) - 1) >> k) << k;
-    const std::size_t shift = n - v.size();
-    Limbs b(n, 0);
-    std::copy(v.begin(), v.end(), b.begin() + static_cast<std::ptrdiff_t>(shift));
-    std::size_t blocks = (u.size() + shift + n - 1) / n;
-    Limbs a; // one spare block in case the top one is not below b
-    growPolled(a, blocks * n + n, 0);
-    std::copy(u.begin(), u.end(), a.begin() + static_cast<std::ptrdiff_t>(shift));
-    if (compareLimbs(std::span(a).subspan((blocks - 1) * n, n), b) >= 0)
-        ++blocks;
-
-    quotient.clear();
-    growPolled(quotient, (blocks - 1) * n, 0);
-    Limbs r(a.begin() + static_cast<std::ptrdiff_t>((blocks - 1) * n),
-            a.begin() + static_cast<std::ptrdiff_t>(blocks * n));
-    Limbs window(2 * n);
-    Progress progress(blocks - 1);
-    for (std::size_t i = blocks - 1; i-- > 0;) {
-        std::copy_n(a.begin() + static_cast<std::ptrdiff_t>(i * n), n, window.begin());
-        std::copy(r.begin(), r.end(), window.begin() + static_cast<std::ptrdiff_t>(n));
-        divideWindow(window, b, std::span(quotient).subspan(i * n, n), r);
-        progress.reach(blocks - 1 - i, kPollUnits); // a block is long work: report each one
-    }
-    u.assign(r.begin() + static_cast<std::ptrdiff_t>(shift), r.end());
+    u = std::move(r);
+    return quotient;
 }
 
 } // namespace
@@ -198,24 +190,19 @@ LimbQuotient divideLimbs(std::span<const Limb> x, std::span<const Limb> d) {
             result.remainder.push_back(rest);
         return result;
     }
-    // Scaling both by the same factor lifts the divisor's top limb to base / 2 or more,
-    // which the quotient estimates need; the remainder is scaled back at the end.
+    // Long division costs quotient limbs times divisor limbs, so it also wins when the
+    // quotient is short, however long the divisor (1 / a long divisor to as many places).
+    if (std::min(d.size(), x.size() - d.size() + 1) < thresholds::kNewtonDivideMinLimbs)
+        return longDivision(x, d);
+    // Scaling both by the same factor lifts the divisor's top limb to base / 2 or more, which
+    // the reciprocal needs; the remainder is scaled back at the end.
     const Limb factor = kLimbBase / (d.back() + 1);
     Limbs v(d.size() + 1), u;
     growPolled(u, x.size() + 1, 0);
     multiplyByLimb(d, factor, v);
     v.pop_back(); // d * factor stays below base^d.size()
     multiplyByLimb(x, factor, u);
-    // Long division costs quotient limbs times divisor limbs, so it also wins when the
-    // quotient is short, however long the divisor (1 / a long divisor to as many places).
-    const std::size_t quotientLimbs = u.size() - v.size();
-    if (std::min(v.size(), quotientLimbs) < thresholds::kRecursiveDivideMinLimbs) {
-        growPolled(result.quotient, quotientLimbs, 0);
-        longDivide(u, v, result.quotient);
-        u.resize(v.size());
-    } else {
-        recursiveDivide(u, v, result.quotient);
-    }
+    result.quotient = blockDivide(u, v);
     divideByLimb(u, factor, u);
     trim(result.quotient);
     trim(u);

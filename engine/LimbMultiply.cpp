@@ -6,6 +6,7 @@
 #include "WorkMonitor.h"
 
 #include <algorithm>
+#include <bit>
 #include <cassert>
 #include <cstdint>
 #include <utility>
@@ -121,6 +122,17 @@ void multiplyLimbs(std::span<const Limb> x, std::span<const Limb> y, std::span<L
         karatsubaMultiply(x, y, product);
     else
         schoolbookMultiply(x, y, product);
+}
+
+std::size_t cyclicLength(std::size_t minimum) {
+    return minimum;
+}
+
+void multiplyCyclic(std::span<const Limb> x, std::span<const Limb> y, std::span<Limb> out) {
+    Limbs product;
+    growPolled(product, x.size() + y.size(), 0);
+    multiplyLimbs(x, y, product);
+    reduceCyclic(product, out);
 }
 
 void multiplyDigitTexts(std::string_view x, std::string_view y, std::span<char> out) {

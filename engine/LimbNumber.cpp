@@ -144,6 +144,11 @@ void addLimbsAt(std::span<Limb> sum, std::span<const Limb> addend, std::size_t o
 }
 
 void subtractLimbs(std::span<Limb> value, std::span<const Limb> subtrahend) {
+    [[maybe_unused]] const Limb borrow = subtractLimbsWithBorrow(value, subtrahend);
+    assert(borrow == 0);
+}
+
+Limb subtractLimbsWithBorrow(std::span<Limb> value, std::span<const Limb> subtrahend) {
     assert(subtrahend.size() <= value.size());
     Limb borrow = 0;
     std::size_t i = 0;
@@ -157,7 +162,7 @@ void subtractLimbs(std::span<Limb> value, std::span<const Limb> subtrahend) {
         borrow = value[i] == 0 ? 1 : 0;
         value[i] = value[i] + borrow * kLimbBase - 1;
     }
-    assert(borrow == 0);
+    return borrow;
 }
 
 void multiplyByLimb(std::span<const Limb> value, Limb factor, std::span<Limb> out) {
@@ -189,6 +194,39 @@ bool subtractMultiple(std::span<Limb> window, std::span<const Limb> v, std::uint
     borrow = top < take ? 1 : 0;
     top = static_cast<Limb>(top + borrow * kLimbBase - take);
     return borrow == 0;
+}
+
+void reduceCyclic(std::span<const Limb> value, std::span<Limb> out) {
+    const std::size_t length = out.size();
+    assert(length >= 2);
+    std::fill(out.begin(), out.end(), Limb{0});
+    for (std::size_t start = 0; start < value.size(); start += length) {
+        const auto piece = value.subspan(start, std::min(length, value.size() - start));
+        for (Limb c = addLimbsWithCarry(out, piece, 0); c != 0;)
+            c = addLimbsWithCarry(out, std::span(&c, 1), 0);
+    }
+    // base^L - 1 itself is 0.
+    if (std::all_of(out.begin(), out.end(), [](Limb l) { return l == kLimbBase - 1; }))
+        std::fill(out.begin(), out.end(), Limb{0});
+}
+
+void subtractCyclic(std::span<Limb> value, std::span<const Limb> subtrahend) {
+    // A borrow out of the top has added base^L; base^L - 1 is what must be added, one less.
+    static constexpr Limb one[1] = {1};
+    if (subtractLimbsWithBorrow(value, subtrahend) != 0)
+        subtractLimbs(value, one);
+}
+
+bool takeCyclicSign(std::span<Limb> value, [[maybe_unused]] std::size_t width) {
+    assert(width < value.size());
+    // A negative r is held as base^L - 1 - |r|, whose limbs from width up are all base - 1.
+    const bool negative = value.back() != 0;
+    if (negative) {
+        for (Limb &limb : value)
+            limb = kLimbBase - 1 - limb;
+    }
+    assert(withoutLeadingZeros(value).size() <= width);
+    return negative;
 }
 
 int compareLimbs(std::span<const Limb> x, std::span<const Limb> y) {

@@ -46,6 +46,9 @@ Limb addLimbsWithCarry(std::span<Limb> sum, std::span<const Limb> addend, std::s
 
 // value -= subtrahend, where value is not the smaller one.
 void subtractLimbs(std::span<Limb> value, std::span<const Limb> subtrahend);
+// The same, returning the borrow out of value's top limb instead of requiring that there is
+// none (value then holds the difference plus base^value.size()).
+Limb subtractLimbsWithBorrow(std::span<Limb> value, std::span<const Limb> subtrahend);
 
 // out = value * factor; out has one limb more than value and may begin where value does.
 void multiplyByLimb(std::span<const Limb> value, Limb factor, std::span<Limb> out);
@@ -53,6 +56,17 @@ void multiplyByLimb(std::span<const Limb> value, Limb factor, std::span<Limb> ou
 // window -= q * v, where window has one limb more than v. False when the result went below
 // zero; window then holds it plus base^window.size().
 bool subtractMultiple(std::span<Limb> window, std::span<const Limb> v, std::uint64_t q);
+
+// value modulo base^L - 1 into out, L = out.size() >= 2: value's L-limb pieces added up, the
+// carry out of the top going back to the bottom. The result is below base^L - 1.
+void reduceCyclic(std::span<const Limb> value, std::span<Limb> out);
+
+// value -= subtrahend modulo base^L - 1, L = value.size(), both below base^L - 1.
+void subtractCyclic(std::span<Limb> value, std::span<const Limb> subtrahend);
+
+// value holds r modulo base^L - 1 for some r with |r| below base^width, width < L: leaves |r|
+// in value (its limbs from width up zero) and returns whether r is negative.
+bool takeCyclicSign(std::span<Limb> value, std::size_t width);
 
 // -1, 0 or 1 as x is below, equal to or above y; leading zero limbs do not count.
 int compareLimbs(std::span<const Limb> x, std::span<const Limb> y);

@@ -37,13 +37,10 @@ inline constexpr std::size_t kNttMaxLength = std::size_t{5} << 23;
 // way to a quotient: packing the texts into limbs costs more than the loop saves.
 inline constexpr std::uint64_t kLimbDivideMinDigitPairs = 24;
 
-// Divisor and quotient length, in limbs, from which Burnikel and Ziegler's recursive
-// division (whose products go through the fast multiplication) beats Knuth's long
-// division on limbs.
-inline constexpr std::size_t kRecursiveDivideMinLimbs = 200;
-
-// Inside the recursion, halves shorter than this go to long division: there a product
-// of the halves no longer saves what the recursion's bookkeeping costs.
-inline constexpr std::size_t kRecursiveDivideBlockLimbs = 100;
+// Divisor and quotient length, in limbs, from which division goes by Newton's reciprocal and
+// blocks of quotient limbs, each a product with the reciprocal and a cyclic product with the
+// divisor, instead of long division on wide limbs. The reciprocal's iteration starts from
+// divisors shorter than this too.
+inline constexpr std::size_t kNewtonDivideMinLimbs = 6000;
 
 } // namespace tallaro::thresholds

@@ -62,7 +62,7 @@ TEST(FastDivide, EveryPrecisionAgreesWithTheDigitLoop) {
 // while here, so one precision is enough.
 TEST(FastDivide, RecursiveDivisionAgreesWithTheDigitLoop) {
     test::RandomOperands random(5);
-    const std::size_t r = thresholds::kRecursiveDivideMinLimbs * kLimbDigits;
+    const std::size_t r = thresholds::kNewtonDivideMinLimbs * kLimbDigits;
     for (const std::size_t n : {r - 10, r + 10}) {
         const std::string b = "9" + random.digits(n - 1, test::DigitKind::Edgy);
         const std::string a = "1" + random.digits(n > r ? 2 * n + 2 : n) + "000000000";

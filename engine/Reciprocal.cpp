@@ -1,0 +1,69 @@
+// Newton's iteration for the reciprocal, in the form of Brent and Zimmermann's "Modern
+// Computer Arithmetic" (algorithm 3.5): from X_h for d's top h limbs, the error
+// T = base^(n+h) - d X_h is formed and X = X_h base^l + X_h T / base^(2h+l) corrects it, with
+// l = n - h. Since d X_h lies within 2 base^n of base^(n+h), the product d X_h is needed only
+// modulo base^L - 1 for some L > n + 1, which halves its cost.
+#include "Reciprocal.h"
+
+#include "LimbDivide.h"
+#include "LimbMultiply.h"
+#include "Thresholds.h"
+
+#include <algorithm>
+#include <array>
+#include <cassert>
+
+namespace tallaro {
+
+namespace {
+
+constexpr std::array<Limb, 1> kOne = {1};
+
+// base^2n - 1 divided by d, for the short reciprocals the iteration starts from.
+Limbs reciprocalByDivision(std::span<const Limb> d) {
+    const Limbs numerator(2 * d.size(), kLimbBase - 1);
+    return divideLimbs(numerator, d).quotient;
+}
+
+} // namespace
+
+Limbs reciprocal(std::span<const Limb> d) {
+    const std::size_t n = d.size();
+    assert(n >= 1 && d.back() >= kLimbBase / 2);
+    if (n < thresholds::kNewtonDivideMinLimbs)
+        return reciprocalByDivision(d);
+    const std::size_t l = (n - 1) / 2, h = n - l;
+    Limbs x = reciprocal(d.last(h)); // h + 1 limbs
+
+    // e = d x - base^(n+h), within 2 base^n of zero, from d x modulo base^L - 1.
+    const std::size_t length = cyclicLength(n + 2);
+    Limbs e(length), power(length, 0);
+    multiplyCyclic(d, x, e);
+    power[(n + h) % length] = 1;
+    subtractCyclic(e, power);
+    Limbs t(n + 1);
+    if (takeCyclicSign(e, n + 1)) {
+        std::copy_n(e.begin(), n + 1, t.begin());
+    } else {
+        // x is too big: t = base^(n+h) - d x is made positive by taking d off it as often.
+        for (e.resize(n + 1);; subtractLimbs(e, d)) {
+            subtractLimbs(x, kOne);
+            if (compareLimbs(e, d) < 0)
+                break;
+        }
+        std::copy(d.begin(), d.end(), t.begin());
+        subtractLimbs(t, withoutLeadingZeros(e));
+    }
+
+    // X = x base^l + floor((t / base^l) x / base^(2h - l)).
+    const std::span<const Limb> tHigh = withoutLeadingZeros(std::span<const Limb>(t).subspan(l));
+    Limbs u(tHigh.size() + x.size());
+    multiplyLimbs(tHigh, x, u);
+    Limbs result(n + 1, 0);
+    std::copy(x.begin(), x.end(), result.begin() + static_cast<std::ptrdiff_t>(l));
+    if (u.size() > 2 * h - l)
+        addLimbsAt(result, withoutLeadingZeros(std::span<const Limb>(u).subspan(2 * h - l)), 0);
+    return result;
+}
+
+} // namespace tallaro
