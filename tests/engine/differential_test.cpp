@@ -144,7 +144,7 @@ std::vector<Division> everyLimbDivision() {
         {"499999999803327843819282191", "500000000999999998", 5},
         {"447062614627348479194065279", "554713183999999999", 5},
     };
-    const std::size_t r = thresholds::kRecursiveDivideMinLimbs * kLimbDigits;
+    const std::size_t r = thresholds::kNewtonDivideMinLimbs * kLimbDigits;
     const std::string d = "5" + std::string(3 * r - 1, '0') + "1", q(6 * r, '9');
     cases.emplace_back(test::exactSum(test::exactProduct(q, d), '+', test::exactSum(d, '-', "1")),
                        d, 5);
