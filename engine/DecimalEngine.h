@@ -56,8 +56,9 @@ public:
 
     // Working state, in the order the dialog declares it. What a division gives its callers
     // is the same on every path: the answer, m_fractionPlace, m_repetendHead and
-    // m_repetendTail (these two written only when a repetend is found), and m_quotient,
-    // m_dividendDigits and m_divisorDigits with their lengths. The digit loop's own
+    // m_repetendTail (these two written only when a repetend is found), and m_dividendDigits
+    // and m_divisorDigits with their lengths. m_quotient holds the quotient while it is built
+    // and is handed over as the answer, so it is empty afterwards. The digit loop's own
     // bookkeeping (m_quotientSteps, m_currentDigit, m_remainderHistory, m_presetRemainders,
     // m_repetendFound) describes the last division only when the loop made it; after the
     // limb path it holds what divide reset it to: 0, 0, "*", 0 and 0.

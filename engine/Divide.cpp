@@ -61,26 +61,25 @@ DecimalString DecimalEngine::divide(DecimalString a, DecimalString b) {
     m_divisorDigits = scaledDigits(std::move(b), fractionWidth);
     m_dividendLength = static_cast<int>(m_dividendDigits.size());
     m_divisorLength = static_cast<int>(m_divisorDigits.size());
-    // The places in front of the point, or the zero places in front of the first
-    // comparison, are certain; the fraction may end early, so it grows as it comes.
-    m_quotient.reserve(m_dividendDigits.size() + m_divisorDigits.size() + 2);
 
     // Long quotients come from limbs: the same answer, fraction place and repetend places as
     // the loop gives, without the loop's own bookkeeping.
     const bool onLimbs = m_divisionMethod != DivisionMethod::DigitLoop &&
-                         divideOnLimbs(*this, m_divisionMethod == DivisionMethod::BySize);
+                         divideOnLimbs(*this, m_divisionMethod == DivisionMethod::BySize, negative);
     if (!onLimbs) {
+        // The places in front of the point, or the zero places in front of the first
+        // comparison, are certain; the fraction may end early, so it grows as it comes.
+        m_quotient.reserve(m_dividendDigits.size() + m_divisorDigits.size() + 2);
         std::string p = firstPartialDividend();
         if (m_findRepetend == 1)
             divideDigitsFindRepetend(std::move(p), m_divisorDigits);
         else
             divideDigits(std::move(p), m_divisorDigits);
+        dropZerosAndSign(m_quotient, 0, negative);
     }
-
-    DecimalString answer;
-    answer.reserve(m_quotient.size() + 1); // room for the sign
-    appendPolled(answer, m_quotient);
-    dropZerosAndSign(answer, 0, negative);
+    // The quotient is the answer: handed over, not copied, since it runs to millions of digits.
+    DecimalString answer = std::move(m_quotient);
+    m_quotient.clear();
     return answer;
 }
 

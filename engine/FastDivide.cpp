@@ -28,42 +28,50 @@ namespace {
 // as well: a place of the scan costs about ten times what the division spends on it.
 constexpr double kQuotientShareWhenScanning = 0.1;
 
-// floor(r * 10^places / d) and its remainder, for r below d. A quotient that ends has ended
-// by the place 4n (n being d's digits): d / gcd(r, d) must then divide a power of ten, so it
-// is 2^i 5^j with i and j below log2(d) < 3.33 n. Trying that place first spares a long
+// floor(a * 10^places / d) and its remainder. A quotient that ends has ended by the place
+// `first` + 4n (n being d's digits, `first` the zero places in front of the first
+// comparison): with r the remainder there, d / gcd(r, d) must divide a power of ten, so it is
+// 2^i 5^j with i and j below log2(d) < 3.33 n. Trying that place first spares a long
 // division and a long text when a large precision meets an exact quotient (1 / 8 to 10^6
 // places); places becomes the place where it ended.
-LimbQuotient fractionOf(std::span<const Limb> r, std::span<const Limb> d, std::size_t &places) {
-    const std::size_t endsBy = r.empty() ? 0 : 4 * decimalDigitCount(d);
+LimbQuotient divideToPlaces(std::span<const Limb> a, std::span<const Limb> d, std::size_t first,
+                            std::size_t &places) {
+    const std::size_t endsBy = first + 4 * decimalDigitCount(d);
     if (places > endsBy) {
         const ProgressRange noShare(0, 0); // the bar starts with the division that counts
-        LimbQuotient probe = divideLimbs(shiftedByDecimalPlaces(r, endsBy), d);
+        LimbQuotient probe = divideLimbs(shiftedByDecimalPlaces(a, endsBy), d);
         if (probe.remainder.empty()) {
             places = endsBy;
             return probe;
         }
     }
-    return divideLimbs(shiftedByDecimalPlaces(r, places), d);
+    return divideLimbs(shiftedByDecimalPlaces(a, places), d);
 }
 
-// The quotient's text, sized once: `lead` with `leadPlaces` fraction digits (its integer part
-// "0" when it has none), the point, `tail` as `tailPlaces` more fraction digits, and `zeros`
-// 0s. Returns the index of the point.
-std::size_t writeQuotient(std::span<const Limb> lead, std::size_t leadPlaces,
-                          std::span<const Limb> tail, std::size_t tailPlaces, std::size_t zeros,
-                          std::string &text) {
-    const std::size_t width = std::max(decimalDigitCount(lead), leadPlaces + 1);
-    const std::size_t point = width - leadPlaces;
-    refuseOverlong(std::uint64_t{width} + 1 + tailPlaces + zeros);
+// The quotient's text, sized once: "-" when negative, q with `places` fraction digits (its
+// integer part "0" when it has none), and `zeros` 0s. Returns the index of the point. The
+// digits are written in one piece and the shorter side of the point moves over by one.
+std::size_t writeQuotient(std::span<const Limb> q, std::size_t places, std::size_t zeros,
+                          bool negative, std::string &text) {
+    const std::size_t sign = negative ? 1 : 0;
+    const std::size_t width = std::max(decimalDigitCount(q), places + 1);
+    refuseOverlong(std::uint64_t{sign} + width + 1 + zeros);
     text.clear();
-    growPolled(text, width + 1 + tailPlaces + zeros, '0');
-    const std::span<char> all(text);
-    unpackDigits(lead, all.first(width));
-    std::copy_backward(text.begin() + static_cast<std::ptrdiff_t>(point),
-                       text.begin() + static_cast<std::ptrdiff_t>(width),
-                       text.begin() + static_cast<std::ptrdiff_t>(width + 1));
+    growPolled(text, sign + width + 1 + zeros, '0');
+    const std::size_t point = sign + width - places;
+    const auto at = [&text](std::size_t i) {
+        return text.begin() + static_cast<std::ptrdiff_t>(i);
+    };
+    if (width - places > places) {
+        unpackDigits(q, std::span(text).subspan(sign, width));
+        std::copy_backward(at(point), at(sign + width), at(sign + width + 1));
+    } else {
+        unpackDigits(q, std::span(text).subspan(sign + 1, width));
+        std::copy(at(sign + 1), at(point + 1), at(sign));
+    }
     text[point] = '.';
-    unpackDigits(tail, all.subspan(width + 1, tailPlaces));
+    if (negative)
+        text[0] = '-';
     return point;
 }
 
@@ -81,7 +89,7 @@ int dropTrailingZeros(std::string &text, std::size_t point) {
 
 } // namespace
 
-bool divideOnLimbs(DecimalEngine &engine, bool bySize) {
+bool divideOnLimbs(DecimalEngine &engine, bool bySize, bool negative) {
     const int m = engine.m_dividendLength, n = engine.m_divisorLength;
     const int p = std::max(engine.m_fractionDigits, 0);
     // The zero places in front of a dividend shorter than the divisor: the loop writes them
@@ -98,30 +106,28 @@ bool divideOnLimbs(DecimalEngine &engine, bool bySize) {
 
     const Limbs a = packDigits(engine.m_dividendDigits);
     const Limbs d = packDigits(engine.m_divisorDigits);
-    // The quotient up to the first place the loop compares at, then the rest from its
-    // remainder, which also starts the repetend scan: one division in two parts.
-    const auto leadPlaces = static_cast<std::size_t>(zeroPlaces);
-    const LimbQuotient lead = divideLimbs(shiftedByDecimalPlaces(a, leadPlaces), d);
-    auto tailPlaces = static_cast<std::size_t>(p - zeroPlaces);
+    auto places = static_cast<std::size_t>(p);
     const bool scans = engine.m_findRepetend == 1;
-    const LimbQuotient tail = [&] {
+    const LimbQuotient qr = [&] {
         const ProgressRange share(0, scans ? kQuotientShareWhenScanning : 1);
-        return fractionOf(lead.remainder, d, tailPlaces);
+        return divideToPlaces(a, d, static_cast<std::size_t>(zeroPlaces), places);
     }();
-    const bool exact = tail.remainder.empty();
+    const bool exact = qr.remainder.empty();
     const auto shortest = static_cast<std::size_t>(n - 1);
     const std::size_t zeros =
-        exact ? 0 : shortest - std::min(decimalDigitCount(tail.remainder), shortest);
-    const std::size_t point = writeQuotient(lead.quotient, leadPlaces, tail.quotient, tailPlaces,
-                                            zeros, engine.m_quotient);
-    engine.m_fractionPlace = exact ? dropTrailingZeros(engine.m_quotient, point)
-                                   : static_cast<int>(engine.m_quotient.size() - point - 1);
+        exact ? 0 : shortest - std::min(decimalDigitCount(qr.remainder), shortest);
+    std::string &text = engine.m_quotient;
+    const std::size_t point = writeQuotient(qr.quotient, places, zeros, negative, text);
+    engine.m_fractionPlace =
+        exact ? dropTrailingZeros(text, point) : static_cast<int>(text.size() - point - 1);
     // Remainders never come back in a quotient that ends.
     if (scans && !exact) {
         const ProgressRange share(kQuotientShareWhenScanning, 1);
-        const RepetendPlaces found = scanRepetend(
-            a, d, lead.remainder, std::string_view(engine.m_quotient).substr(point + 1), zeroPlaces,
-            engine.m_fractionPlace);
+        const std::string_view digits(text);
+        const std::size_t sign = negative ? 1 : 0;
+        const RepetendPlaces found =
+            scanRepetend(a, d, digits.substr(sign, point - sign), digits.substr(point + 1),
+                         zeroPlaces, engine.m_fractionPlace);
         if (found.head != 0) {
             engine.m_repetendHead = found.head;
             engine.m_repetendTail = found.tail;

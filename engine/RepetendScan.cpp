@@ -1,11 +1,16 @@
 #include "RepetendScan.h"
 
+#include "LimbDivide.h"
+#include "PrePeriod.h"
 #include "RepetendRule.h"
+#include "Residues.h"
 #include "WorkMonitor.h"
 
 #include <algorithm>
+#include <array>
 #include <cassert>
 #include <cstdint>
+#include <optional>
 #include <unordered_map>
 #include <vector>
 
@@ -78,14 +83,12 @@ private:
     std::vector<Limbs> m_values;
 };
 
-} // namespace
-
-RepetendPlaces scanRepetend(std::span<const Limb> dividend, std::span<const Limb> divisor,
-                            std::span<const Limb> remainder, std::string_view fraction, int first,
-                            int last) {
-    const std::span<const Limb> d = withoutLeadingZeros(divisor);
+// The digit loop's lookups one remainder after another, each from the one before and the
+// quotient's digit at the next place: n / 9 limb operations a place.
+RepetendPlaces scanExactly(std::span<const Limb> dividend, std::span<const Limb> d,
+                           std::span<const Limb> remainder, std::string_view fraction, int first,
+                           int last) {
     remainder = withoutLeadingZeros(remainder);
-    assert(first >= 0 && first <= last && fraction.size() >= static_cast<std::size_t>(last));
     assert(!remainder.empty() && compareLimbs(remainder, d) < 0);
     // As many limbs as d has and one to spare for 10 r: equal remainders have equal limbs.
     Limbs r(d.size() + 1, 0);
@@ -106,6 +109,77 @@ RepetendPlaces scanRepetend(std::span<const Limb> dividend, std::span<const Limb
         [[maybe_unused]] const bool fits = subtractMultiple(r, d, digit);
         assert(fits && compareLimbs(r, d) < 0 && decimalDigitCount(r) > 0);
     }
+}
+
+// x_t = A 10^t mod D.
+Limbs remainderAt(std::span<const Limb> a, std::span<const Limb> d, std::int64_t t) {
+    return divideLimbs(shiftedByDecimalPlaces(a, static_cast<std::size_t>(t)), d).remainder;
+}
+
+// Matches by chance before the scan by residues leaves the places to the exact scan.
+constexpr int kChanceMatchesAllowed = 4;
+
+// The same lookups on residues modulo P: x_t = A 10^t - Q_t D, with Q_t the quotient's
+// digits to place t, so x_(t+1)'s residue is 10 times x_t's less the next digit times D's,
+// one product a place whatever D's length. The first remainder to come back is x_s, so each
+// place's residue is compared with x_s's alone, and a match is confirmed on the numbers
+// themselves. Nothing when residues match by chance too often.
+std::optional<RepetendPlaces> scanByResidues(std::span<const Limb> a, std::span<const Limb> d,
+                                             std::string_view integer, std::string_view fraction,
+                                             int first, int last, std::int64_t s) {
+    using namespace residue;
+    const std::uint64_t ar = ofLimbs(a), dr = ofLimbs(d);
+    std::array<std::uint64_t, 10> digitTimesD{};
+    for (std::uint64_t digit = 1; digit < 10; ++digit)
+        digitTimesD[digit] = add(digitTimesD[digit - 1], dr);
+    const std::uint64_t quotient =
+        appendDigits(appendDigits(0, integer), fraction.substr(0, static_cast<std::size_t>(first)));
+    std::uint64_t r = subtract(multiply(ar, powerOfTen(static_cast<std::uint64_t>(first))),
+                               multiply(quotient, dr));
+    // The preparation's entries are the dividend's digits followed by zeros.
+    std::optional<std::uint64_t> target;
+    if (s < first)
+        target = multiply(ar, powerOfTen(static_cast<std::uint64_t>(s)));
+    Limbs xs;
+    int chance = 0;
+    Progress progress(static_cast<std::uint64_t>(last - first) + 1);
+    for (std::int64_t t = first;; ++t) {
+        progress.reach(static_cast<std::uint64_t>(t - first), 1);
+        if (t == s) {
+            target = r;
+        } else if (target && r == *target) {
+            if (xs.empty())
+                xs = s < first ? shiftedByDecimalPlaces(a, static_cast<std::size_t>(s))
+                               : remainderAt(a, d, s);
+            if (compareLimbs(remainderAt(xs, d, t - s), xs) == 0)
+                return RepetendPlaces{static_cast<int>(s + 1), static_cast<int>(t)};
+            if (++chance > kChanceMatchesAllowed)
+                return std::nullopt;
+        }
+        if (t == last)
+            return RepetendPlaces{};
+        const auto digit = static_cast<std::size_t>(fraction[static_cast<std::size_t>(t)] - '0');
+        r = subtract(multiply(r, 10), digitTimesD[digit]);
+    }
+}
+
+} // namespace
+
+RepetendPlaces scanRepetend(std::span<const Limb> dividend, std::span<const Limb> divisor,
+                            std::string_view integer, std::string_view fraction, int first,
+                            int last) {
+    const std::span<const Limb> d = withoutLeadingZeros(divisor);
+    assert(first >= 0 && first <= last && fraction.size() >= static_cast<std::size_t>(last));
+    // Only an entry can be matched: one of the preparation's (the places below `first`) or
+    // one recorded (the places below kRecordedPlaces). When x_s is neither, nothing comes back.
+    const std::optional<std::int64_t> s = prePeriod(dividend, d);
+    if (s && *s >= std::max(first, kRecordedPlaces))
+        return {};
+    if (s) {
+        if (const auto found = scanByResidues(dividend, d, integer, fraction, first, last, *s))
+            return *found;
+    }
+    return scanExactly(dividend, d, remainderAt(dividend, d, first), fraction, first, last);
 }
 
 } // namespace tallaro

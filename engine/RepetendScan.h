@@ -5,9 +5,9 @@
 #include <span>
 #include <string_view>
 
-// Repetend detection on limbs: the digit loop's lookups, one per fraction place. Each
-// remainder follows from the one before and the quotient's own digit at the next place,
-// by one multiply-subtract over the divisor's limbs; nothing is divided again.
+// Repetend detection beside the limb division: the digit loop's lookups, one per fraction
+// place, on residues of the remainders modulo a prime, each from the one before and the
+// quotient's own digit at the next place; the numbers themselves only to confirm a match.
 namespace tallaro {
 
 struct RepetendPlaces {
@@ -15,13 +15,14 @@ struct RepetendPlaces {
     int tail = 0; // the fraction place whose remainder matched
 };
 
-// Looks up, in order, the remainders dividend * 10^t mod divisor of the fraction places t
-// from `first` to `last`, and stops at the first that matches an entry. `remainder` is the
-// one of place `first`, and `fraction` holds the quotient's fraction digits up to place `last`
-// (fraction[t - 1] is place t's); no remainder up to there is zero. Entries 1 to `first` are
-// the preparation's, dividend * 10^j for j below `first`: matched by value, never stored.
+// The repetend the digit loop reports for dividend / divisor (limbs, neither zero) when the
+// quotient does not end: its lookups of the remainders dividend * 10^t mod divisor at the
+// fraction places t from `first` to `last`, the place where the quotient stops. Entries 1 to
+// `first` are the preparation's, dividend * 10^j for j below `first` (the zero places in
+// front of a dividend shorter than the divisor). `integer` and `fraction` are the quotient's
+// digits on either side of the point, the fraction to place `last` at least.
 RepetendPlaces scanRepetend(std::span<const Limb> dividend, std::span<const Limb> divisor,
-                            std::span<const Limb> remainder, std::string_view fraction, int first,
+                            std::string_view integer, std::string_view fraction, int first,
                             int last);
 
 } // namespace tallaro
