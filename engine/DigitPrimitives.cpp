@@ -6,6 +6,7 @@
 // lowest byte. A byte that would leave the range 0..9 carries or borrows into its neighbour
 // exactly as the word's own arithmetic does, so the decimal carry chain needs no loop.
 #include "DecimalEngine.h"
+#include "DigitRuns.h"
 #include "WorkMonitor.h"
 
 #include <algorithm>
@@ -57,21 +58,60 @@ std::string resultBuffer(std::size_t length, char fill) {
     return buffer;
 }
 
-// Whether x + y carries out of its first place. The first place from the left whose digits
-// do not add up to nine decides; where every place does, nothing comes in from the right.
-// Usually the very first place decides, so the result can be sized before it is written.
-bool carriesOut(std::string_view x, std::string_view y) {
-    PollCounter polls;
-    for (std::size_t i = 0; i < x.size(); ++i) {
-        const int s = x[i] + y[i] - 96;
-        if (s != 9)
-            return s > 9;
-        polls.count(1);
+} // namespace
+
+namespace digits {
+
+unsigned addRuns(std::string_view x, std::string_view y, char *out, unsigned carry) {
+    assert(x.size() == y.size());
+    std::size_t i = x.size();
+    if constexpr (kWordAtATime) {
+        while (i >= 8) {
+            for (const std::size_t stop = blockStart(i); i > stop; i -= 8) {
+                std::uint64_t word;
+                carry = __builtin_add_overflow(loadDigits(&x[i - 8]) + kLowBits * kBias,
+                                               loadDigits(&y[i - 8]) + carry, &word);
+                storeDigits(out + i - 8, unbias(word));
+            }
+            pollForStop();
+        }
     }
-    return false;
+    for (; i-- > 0;) {
+        // Branch-free: random digits would make a carry branch unpredictable.
+        const int s = x[i] + y[i] + static_cast<int>(carry) - 96;
+        carry = static_cast<unsigned>(s >= 10);
+        out[i] = static_cast<char>(s - 10 * static_cast<int>(carry) + 48);
+    }
+    return carry;
 }
 
-} // namespace
+unsigned addCarry(std::string_view x, char *out, unsigned carry) {
+    for (std::size_t i = 0; i < x.size(); i += kBlockDigits) {
+        std::memcpy(out + i, x.data() + i, std::min(kBlockDigits, x.size() - i));
+        pollForStop();
+    }
+    for (std::size_t i = x.size(); carry != 0 && i-- > 0;) {
+        carry = out[i] == '9' ? 1 : 0;
+        out[i] = carry != 0 ? '0' : static_cast<char>(out[i] + 1);
+    }
+    return carry;
+}
+
+int carryOut(std::string_view x, std::string_view y) {
+    assert(y.empty() || x.size() == y.size());
+    // The first place from the left whose digits do not add up to nine decides; usually the
+    // very first, so a sum can be sized before it is written.
+    PollCounter polls;
+    for (std::size_t i = 0; i < x.size(); ++i) {
+        const int s = x[i] - 48 + (y.empty() ? 0 : y[i] - 48);
+        if (s != 9)
+            return s > 9 ? 1 : -1;
+        polls.count(1);
+    }
+    return 0;
+}
+
+} // namespace digits
 
 // Digits order as their character codes do, which memcmp compares.
 int DecimalEngine::compareDigits(std::string_view x, std::string_view y) {
@@ -89,29 +129,9 @@ int DecimalEngine::compareDigits(std::string_view x, std::string_view y) {
 // front of a growing text and no digit moves afterwards.
 std::string DecimalEngine::addDigits(std::string_view x, std::string_view y) {
     assert(x.size() == y.size());
-    const std::size_t n = x.size();
-    const std::size_t top = carriesOut(x, y) ? 1 : 0;
-    std::string result = resultBuffer(n + top, '1'); // a carry out is a "1" in front
-    char *const sum = result.data() + top;           // the n places below it
-    unsigned carry = 0;
-    std::size_t i = n;
-    if constexpr (kWordAtATime) {
-        while (i >= 8) {
-            for (const std::size_t stop = blockStart(i); i > stop; i -= 8) {
-                std::uint64_t word;
-                carry = __builtin_add_overflow(loadDigits(&x[i - 8]) + kLowBits * kBias,
-                                               loadDigits(&y[i - 8]) + carry, &word);
-                storeDigits(sum + i - 8, unbias(word));
-            }
-            pollForStop();
-        }
-    }
-    for (; i-- > 0;) {
-        // Branch-free: random digits would make a carry branch unpredictable.
-        const int s = x[i] + y[i] + static_cast<int>(carry) - 96;
-        carry = static_cast<unsigned>(s >= 10);
-        sum[i] = static_cast<char>(s - 10 * static_cast<int>(carry) + 48);
-    }
+    const std::size_t top = digits::carryOut(x, y) > 0 ? 1 : 0;
+    std::string result = resultBuffer(x.size() + top, '1'); // a carry out is a "1" in front
+    digits::addRuns(x, y, result.data() + top, 0);
     return result;
 }
 

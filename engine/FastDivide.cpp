@@ -12,6 +12,7 @@
 #include "DecimalEngine.h"
 #include "LimbDivide.h"
 #include "RepetendScan.h"
+#include "ShortQuotient.h"
 #include "SizeGuard.h"
 #include "Thresholds.h"
 #include "WorkMonitor.h"
@@ -106,18 +107,32 @@ bool divideOnLimbs(DecimalEngine &engine, bool bySize, bool negative) {
 
     const Limbs a = packDigits(engine.m_dividendDigits);
     const Limbs d = packDigits(engine.m_divisorDigits);
-    auto places = static_cast<std::size_t>(p);
-    const bool scans = engine.m_findRepetend == 1;
-    const LimbQuotient qr = [&] {
-        const ProgressRange share(0, scans ? kQuotientShareWhenScanning : 1);
-        return divideToPlaces(a, d, static_cast<std::size_t>(zeroPlaces), places);
-    }();
-    const bool exact = qr.remainder.empty();
-    const auto shortest = static_cast<std::size_t>(n - 1);
-    const std::size_t zeros =
-        exact ? 0 : shortest - std::min(decimalDigitCount(qr.remainder), shortest);
     std::string &text = engine.m_quotient;
-    const std::size_t point = writeQuotient(qr.quotient, places, zeros, negative, text);
+    // A remainder shorter than n - 1 digits brings down zeros, each a 0 place, in the step
+    // that ends the loop; a zero remainder has ended the quotient.
+    const auto zerosAfter = [shortest = static_cast<std::size_t>(n - 1)](std::size_t digits) {
+        return digits == 0 ? 0 : shortest - std::min(digits, shortest);
+    };
+    const bool scans = engine.m_findRepetend == 1;
+    std::size_t point = 0;
+    bool exact = false;
+    if (const ProgressRange quotientShare(0, scans ? kQuotientShareWhenScanning : 1);
+        d.size() == 1) {
+        // The quotient's digits go straight into the text, and it stops where it ends.
+        const ShortQuotient q = writeShortQuotient(
+            engine.m_dividendDigits, static_cast<std::size_t>(p), d[0], negative, text);
+        point = q.point;
+        exact = q.remainder == 0;
+        const std::size_t zeros = zerosAfter(decimalDigitCount(std::span(&q.remainder, 1)));
+        refuseOverlong(std::uint64_t{text.size()} + zeros);
+        text.append(zeros, '0'); // inside the room the text was sized with
+    } else {
+        auto places = static_cast<std::size_t>(p);
+        const LimbQuotient qr = divideToPlaces(a, d, static_cast<std::size_t>(zeroPlaces), places);
+        exact = qr.remainder.empty();
+        point = writeQuotient(qr.quotient, places, zerosAfter(decimalDigitCount(qr.remainder)),
+                              negative, text);
+    }
     engine.m_fractionPlace =
         exact ? dropTrailingZeros(text, point) : static_cast<int>(text.size() - point - 1);
     // Remainders never come back in a quotient that ends.

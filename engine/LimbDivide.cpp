@@ -3,8 +3,8 @@
 #include "LimbMultiply.h"
 #include "Reciprocal.h"
 #include "Thresholds.h"
-#include "WorkMonitor.h"
 #include "WideDivide.h"
+#include "WorkMonitor.h"
 
 #include <algorithm>
 #include <array>
@@ -15,8 +15,6 @@ namespace tallaro {
 
 namespace {
 
-__extension__ using Wide = unsigned __int128;
-
 constexpr std::array<Limb, 1> kOne = {1};
 
 void trim(Limbs &value) {
@@ -24,22 +22,14 @@ void trim(Limbs &value) {
 }
 
 // quotient = value / divisor, limb for limb from the top (quotient may be value itself);
-// returns the remainder. A multiplication by 2^64 / divisor and one correction take the place
-// of a hardware division per limb: for any t below 2^64, floor(t m / 2^64) with
-// m = floor((2^64 - 1) / divisor) is t / divisor or one less.
+// returns the remainder.
 Limb divideByLimb(std::span<const Limb> value, Limb divisor, std::span<Limb> quotient) {
-    assert(divisor != 0 && quotient.size() >= value.size());
-    const std::uint64_t inverse = ~std::uint64_t{0} / divisor;
+    assert(quotient.size() >= value.size());
+    const LimbDivisor d(divisor);
     std::uint64_t rest = 0;
     Progress progress(value.size());
     for (std::size_t i = value.size(); i-- > 0;) {
-        const std::uint64_t t = rest * kLimbBase + value[i];
-        std::uint64_t q = static_cast<std::uint64_t>((Wide{t} * inverse) >> 64);
-        rest = t - q * divisor;
-        const std::uint64_t over = rest >= divisor ? 1 : 0;
-        q += over;
-        rest -= over * divisor;
-        quotient[i] = static_cast<Limb>(q);
+        quotient[i] = static_cast<Limb>(d.divide(rest * kLimbBase + value[i], rest));
         progress.reach(value.size() - i, 1);
     }
     return static_cast<Limb>(rest);
@@ -172,6 +162,10 @@ Limbs blockDivide(Limbs &u, std::span<const Limb> v) {
 }
 
 } // namespace
+
+LimbDivisor::LimbDivisor(Limb d) : m_d(d), m_inverse(~std::uint64_t{0} / d) {
+    assert(d != 0);
+}
 
 LimbQuotient divideLimbs(std::span<const Limb> x, std::span<const Limb> d) {
     x = withoutLeadingZeros(x);

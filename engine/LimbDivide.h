@@ -2,6 +2,7 @@
 
 #include "LimbNumber.h"
 
+#include <cstdint>
 #include <span>
 
 // Division with remainder on limb magnitudes (base 10^9, least significant limb first).
@@ -13,8 +14,28 @@ struct LimbQuotient {
 };
 
 // x / d and x mod d. d must not be zero. The method goes by the divisor's length: one limb
-// by short division, then Knuth's long division, then Burnikel and Ziegler's recursion,
-// whose cost is a small multiple of a product's.
+// by short division, then long division on wide limbs, then blocks of quotient limbs by
+// Newton's reciprocal, whose cost is a small multiple of a product's.
 LimbQuotient divideLimbs(std::span<const Limb> x, std::span<const Limb> d);
+
+// Division by one limb without a hardware division: for any t below 2^64,
+// floor(t m / 2^64) with m = floor((2^64 - 1) / d) is t / d or one less, and one
+// comparison sets it right.
+class LimbDivisor {
+  public:
+    explicit LimbDivisor(Limb d);
+
+    // t / d, leaving t mod d in rest.
+    std::uint64_t divide(std::uint64_t t, std::uint64_t &rest) const {
+        const auto q = static_cast<std::uint64_t>((Uint128{t} * m_inverse) >> 64);
+        rest = t - q * m_d;
+        const std::uint64_t over = rest >= m_d ? 1 : 0;
+        rest -= over * m_d;
+        return q + over;
+    }
+
+  private:
+    std::uint64_t m_d, m_inverse;
+};
 
 } // namespace tallaro

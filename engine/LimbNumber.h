@@ -15,6 +15,9 @@ namespace tallaro {
 using Limb = std::uint32_t;
 using Limbs = std::vector<Limb>;
 
+// Products of two 64-bit words, which GCC and Clang give on every 64-bit target.
+__extension__ using Uint128 = unsigned __int128;
+
 inline constexpr Limb kLimbBase = 1'000'000'000;
 inline constexpr std::size_t kLimbDigits = 9;
 

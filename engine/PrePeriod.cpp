@@ -9,8 +9,6 @@ namespace tallaro {
 
 namespace {
 
-__extension__ using Wide = unsigned __int128;
-
 constexpr std::uint64_t kFiveTo27 = 7'450'580'596'923'828'125; // divides base^3
 constexpr std::uint64_t kBase = kLimbBase;
 
@@ -48,7 +46,7 @@ Valuations valuations(std::span<const Limb> x) {
         power *= kBase;
     }
     std::uint64_t modFive = static_cast<std::uint64_t>(
-        (rest[0] + Wide{rest[1]} * kBase + Wide{rest[2]} * (kBase * kBase % kFiveTo27)) %
+        (rest[0] + Uint128{rest[1]} * kBase + Uint128{rest[2]} * (kBase * kBase % kFiveTo27)) %
         kFiveTo27);
     Valuations v{{zeros, modTwo != 0}, {zeros, modFive != 0}};
     v.twos.times += modTwo == 0 ? 64 : std::countr_zero(modTwo);

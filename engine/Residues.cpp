@@ -8,11 +8,9 @@ namespace tallaro::residue {
 
 namespace {
 
-__extension__ using Wide = unsigned __int128;
-
 // t modulo P for t below 2^122: 2^61 is 1 modulo P, so the bits from 61 up are added onto
 // those below, twice, which leaves at most P + 1.
-std::uint64_t reduce(Wide t) {
+std::uint64_t reduce(Uint128 t) {
     std::uint64_t r =
         (static_cast<std::uint64_t>(t) & kPrime) + static_cast<std::uint64_t>(t >> 61);
     r = (r & kPrime) + (r >> 61);
@@ -23,7 +21,7 @@ std::uint64_t reduce(Wide t) {
 
 std::uint64_t multiply(std::uint64_t a, std::uint64_t b) {
     assert(a < kPrime && b < kPrime);
-    return reduce(Wide{a} * b);
+    return reduce(Uint128{a} * b);
 }
 
 std::uint64_t powerOfTen(std::uint64_t e) {
@@ -39,7 +37,7 @@ std::uint64_t ofLimbs(std::span<const Limb> limbs) {
     std::uint64_t r = 0;
     PollCounter polls;
     for (std::size_t i = limbs.size(); i-- > 0;) {
-        r = reduce(Wide{r} * kLimbBase + limbs[i]);
+        r = reduce(Uint128{r} * kLimbBase + limbs[i]);
         polls.count(kLimbDigits);
     }
     return r;
@@ -56,7 +54,7 @@ std::uint64_t appendDigits(std::uint64_t high, std::string_view digits) {
             value = value * 10 + static_cast<std::uint64_t>(c - '0');
             scale *= 10;
         }
-        high = reduce(Wide{high} * scale + value);
+        high = reduce(Uint128{high} * scale + value);
         digits.remove_prefix(chunk.size());
     }
     return high;
