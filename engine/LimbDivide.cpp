@@ -2,7 +2,6 @@
 
 #include "LimbMultiply.h"
 #include "Reciprocal.h"
-#include "Thresholds.h"
 #include "WideDivide.h"
 #include "WorkMonitor.h"
 
@@ -61,8 +60,8 @@ LimbQuotient longDivision(std::span<const Limb> x, std::span<const Limb> d) {
 // reciprocal of v's top, and set right by the remainder it leaves.
 class BlockDivision {
   public:
-    BlockDivision(std::span<const Limb> v, std::size_t block)
-        : m_v(v), m_block(block), m_inverse(reciprocal(v.last(block))),
+    BlockDivision(std::span<const Limb> v, std::size_t block, std::size_t newtonFrom)
+        : m_v(v), m_block(block), m_inverse(reciprocal(v.last(block), newtonFrom)),
           m_length(cyclicLength(v.size() + 2)) {}
 
     // The next block of k limbs of the quotient of r base^k + next by v, for r below v; r
@@ -138,7 +137,7 @@ class BlockDivision {
 // u / v for a normalised v, both long; u has more limbs than v. The quotient's limbs below
 // v's length at the top go in blocks of at most v's length, of equal size; the remainder is
 // left in u's low v.size() limbs.
-Limbs blockDivide(Limbs &u, std::span<const Limb> v) {
+Limbs blockDivide(Limbs &u, std::span<const Limb> v, std::size_t newtonFrom) {
     const std::size_t n = v.size(), limbs = u.size() - n;
     Limbs quotient;
     growPolled(quotient, limbs + 1, 0);
@@ -148,7 +147,7 @@ Limbs blockDivide(Limbs &u, std::span<const Limb> v) {
         quotient[limbs] = 1;
     }
     const std::size_t blocks = (limbs + n - 1) / n;
-    const BlockDivision division(v, (limbs + blocks - 1) / blocks);
+    const BlockDivision division(v, (limbs + blocks - 1) / blocks, newtonFrom);
     Progress progress(limbs);
     for (std::size_t end = limbs; end > 0;) {
         const std::size_t k = std::min(end, (limbs + blocks - 1) / blocks);
@@ -167,7 +166,7 @@ LimbDivisor::LimbDivisor(Limb d) : m_d(d), m_inverse(~std::uint64_t{0} / d) {
     assert(d != 0);
 }
 
-LimbQuotient divideLimbs(std::span<const Limb> x, std::span<const Limb> d) {
+LimbQuotient divideLimbs(std::span<const Limb> x, std::span<const Limb> d, std::size_t newtonFrom) {
     x = withoutLeadingZeros(x);
     d = withoutLeadingZeros(d);
     assert(!d.empty());
@@ -186,7 +185,7 @@ LimbQuotient divideLimbs(std::span<const Limb> x, std::span<const Limb> d) {
     }
     // Long division costs quotient limbs times divisor limbs, so it also wins when the
     // quotient is short, however long the divisor (1 / a long divisor to as many places).
-    if (std::min(d.size(), x.size() - d.size() + 1) < thresholds::kNewtonDivideMinLimbs)
+    if (std::min(d.size(), x.size() - d.size() + 1) < newtonFrom)
         return longDivision(x, d);
     // Scaling both by the same factor lifts the divisor's top limb to base / 2 or more, which
     // the reciprocal needs; the remainder is scaled back at the end.
@@ -196,7 +195,7 @@ LimbQuotient divideLimbs(std::span<const Limb> x, std::span<const Limb> d) {
     multiplyByLimb(d, factor, v);
     v.pop_back(); // d * factor stays below base^d.size()
     multiplyByLimb(x, factor, u);
-    result.quotient = blockDivide(u, v);
+    result.quotient = blockDivide(u, v, newtonFrom);
     divideByLimb(u, factor, u);
     trim(result.quotient);
     trim(u);

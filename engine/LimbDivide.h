@@ -1,6 +1,7 @@
 #pragma once
 
 #include "LimbNumber.h"
+#include "Thresholds.h"
 
 #include <cstdint>
 #include <span>
@@ -14,9 +15,12 @@ struct LimbQuotient {
 };
 
 // x / d and x mod d. d must not be zero. The method goes by the divisor's length: one limb
-// by short division, then long division on wide limbs, then blocks of quotient limbs by
-// Newton's reciprocal, whose cost is a small multiple of a product's.
-LimbQuotient divideLimbs(std::span<const Limb> x, std::span<const Limb> d);
+// by short division, then long division on wide limbs, then, once divisor and quotient both
+// have `newtonFrom` limbs, blocks of quotient limbs by Newton's reciprocal, whose cost is a
+// small multiple of a product's. The tests and fuzz targets move `newtonFrom` to run either
+// method at any size.
+LimbQuotient divideLimbs(std::span<const Limb> x, std::span<const Limb> d,
+                         std::size_t newtonFrom = thresholds::kNewtonDivideMinLimbs);
 
 // Division by one limb without a hardware division: for any t below 2^64,
 // floor(t m / 2^64) with m = floor((2^64 - 1) / d) is t / d or one less, and one

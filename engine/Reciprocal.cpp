@@ -7,11 +7,12 @@
 
 #include "LimbDivide.h"
 #include "LimbMultiply.h"
-#include "Thresholds.h"
+#include "WorkMonitor.h"
 
 #include <algorithm>
 #include <array>
 #include <cassert>
+#include <cstdint>
 
 namespace tallaro {
 
@@ -22,18 +23,19 @@ constexpr std::array<Limb, 1> kOne = {1};
 // base^2n - 1 divided by d, for the short reciprocals the iteration starts from.
 Limbs reciprocalByDivision(std::span<const Limb> d) {
     const Limbs numerator(2 * d.size(), kLimbBase - 1);
-    return divideLimbs(numerator, d).quotient;
+    return divideLimbs(numerator, d, SIZE_MAX).quotient;
 }
 
 } // namespace
 
-Limbs reciprocal(std::span<const Limb> d) {
+Limbs reciprocal(std::span<const Limb> d, std::size_t newtonFrom) {
     const std::size_t n = d.size();
     assert(n >= 1 && d.back() >= kLimbBase / 2);
-    if (n < thresholds::kNewtonDivideMinLimbs)
+    if (n < std::max<std::size_t>(newtonFrom, 3)) // from two limbs the halves would not shrink
         return reciprocalByDivision(d);
     const std::size_t l = (n - 1) / 2, h = n - l;
-    Limbs x = reciprocal(d.last(h)); // h + 1 limbs
+    Limbs x = reciprocal(d.last(h), newtonFrom); // h + 1 limbs
+    pollForStop(); // each step on 10^8 digits is several long products
 
     // e = d x - base^(n+h), within 2 base^n of zero, from d x modulo base^L - 1.
     const std::size_t length = cyclicLength(n + 2);

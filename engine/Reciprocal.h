@@ -1,6 +1,7 @@
 #pragma once
 
 #include "LimbNumber.h"
+#include "Thresholds.h"
 
 #include <span>
 
@@ -10,6 +11,8 @@ namespace tallaro {
 // n + 1 limbs (X is base^n and more), so that d X < base^2n < d (X + 2). Newton's iteration
 // from the reciprocal of d's top half: each step costs a cyclic product of about n limbs and
 // a product of two halves, so the whole costs about two products of n limbs.
-Limbs reciprocal(std::span<const Limb> d);
+// Below `newtonFrom` limbs it is found by long division.
+Limbs reciprocal(std::span<const Limb> d,
+                 std::size_t newtonFrom = thresholds::kNewtonDivideMinLimbs);
 
 } // namespace tallaro
