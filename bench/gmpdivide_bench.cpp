@@ -61,7 +61,9 @@ void engine(benchmark::State &state, const std::string &a, const std::string &b,
     }
 }
 
-std::size_t size(const benchmark::State &state) { return static_cast<std::size_t>(state.range(0)); }
+std::size_t size(const benchmark::State &state) {
+    return static_cast<std::size_t>(state.range(0));
+}
 
 void BM_HalfLength_Tallaro(benchmark::State &state) {
     engine(state, benchDigits(size(state), 1), benchDigits(size(state) / 2, 2), 1000, false);
@@ -81,14 +83,14 @@ void BM_Reciprocal_Gmp(benchmark::State &state) {
 }
 // Arguments: n and the places, in multiples of n.
 void BM_Scan_Tallaro(benchmark::State &state) {
-    engine(state, "1", benchDigits(size(state), 3), static_cast<int>(size(state)) * static_cast<int>(state.range(1)),
-           true);
+    engine(state, "1", benchDigits(size(state), 3),
+           static_cast<int>(size(state)) * static_cast<int>(state.range(1)), true);
 }
 void BM_Scan_Gmp(benchmark::State &state) {
     const std::string b = benchDigits(size(state), 3);
     for (auto _ : state)
-        benchmark::DoNotOptimize(
-            gmpRemainderScan("1", b, static_cast<int>(size(state)) * static_cast<int>(state.range(1))));
+        benchmark::DoNotOptimize(gmpRemainderScan(
+            "1", b, static_cast<int>(size(state)) * static_cast<int>(state.range(1))));
 }
 
 #define SIZES ->RangeMultiplier(10)->Range(1000, 100'000'000)->Unit(benchmark::kMillisecond)
@@ -96,7 +98,11 @@ BENCHMARK(BM_HalfLength_Tallaro) SIZES;
 BENCHMARK(BM_HalfLength_Gmp) SIZES;
 BENCHMARK(BM_Reciprocal_Tallaro) SIZES;
 BENCHMARK(BM_Reciprocal_Gmp) SIZES;
-BENCHMARK(BM_Scan_Tallaro)->ArgsProduct({{1000, 10'000, 100'000}, {1, 2}})->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_Scan_Gmp)->ArgsProduct({{1000, 10'000, 100'000}, {1, 2}})->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Scan_Tallaro)
+    ->ArgsProduct({{1000, 10'000, 100'000}, {1, 2}})
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Scan_Gmp)
+    ->ArgsProduct({{1000, 10'000, 100'000}, {1, 2}})
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace
