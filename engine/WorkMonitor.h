@@ -109,8 +109,8 @@ template <class Container, class Source> void appendPolled(Container &container,
 
 // The progress of a loop that knows how many steps it takes (total 0: it does not, and the
 // window shows a moving indication instead of a share). Only the outermost Progress alive on
-// a thread reports; those nested in it only poll, so a long division inside the recursive
-// one does not restart the bar.
+// a thread reports; those nested in it only poll, so a long division inside the block
+// division does not restart the bar.
 class Progress {
 public:
     explicit Progress(std::uint64_t total) noexcept;

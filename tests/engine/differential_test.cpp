@@ -120,7 +120,7 @@ using Division = std::tuple<std::string, std::string, int>;
 
 // Sizes where the digit loop would take too long to compare against: a hundred thousand
 // places, divisors of thousands of digits with as many zero places in front of the first
-// comparison, the recursive division, and a repetend after a long integer part.
+// comparison, the division by the reciprocal, and a repetend after a long integer part.
 std::vector<Division> longQuotients(test::RandomOperands &random) {
     const std::string tenThousand = "3" + random.digits(9999);
     return {{"1", "7", 100000},        {"1" + random.digits(12000), tenThousand, 1000},
@@ -128,12 +128,12 @@ std::vector<Division> longQuotients(test::RandomOperands &random) {
             {random.digits(800), "97", 3000}};
 }
 
-// The limb division by the divisor's length: one limb, long division, the recursion (several
-// levels, a length that must be padded), with quotients from one limb to several times the
-// divisor. Runs of 9s and 0s and whole limbs of zeros make the quotient estimates miss; a
-// quotient limb of base - 1 with a remainder of divisor - 1 makes the recursion correct its
-// estimate; the last two small ones get a first estimate two too big, which only the test
-// against the divisor's second limb brings within the one correction that follows.
+// The limb division by the divisor's length: one limb, long division on wide limbs, blocks by
+// the reciprocal (one block and several, the iteration several levels deep), with quotients
+// from one limb to several times the divisor. Runs of 9s and 0s and whole limbs of zeros make
+// the quotient estimates miss; a quotient of all 9s with a remainder of divisor - 1 puts the
+// blocks' estimates at their bound; the last two small ones make an estimate from the top two
+// limbs two too big.
 std::vector<Division> everyLimbDivision() {
     std::vector<Division> cases = {
         {"999999999999999999999999999", "1000000000", 5},

@@ -57,10 +57,10 @@ TEST(FastDivide, EveryPrecisionAgreesWithTheDigitLoop) {
                 expectSameAsDigitLoop(pair[0], pair[1], p, detect);
 }
 
-// A divisor just short of the recursive division's threshold, and one past it with a
-// quotient as long, whose halves go down to the recursion's blocks; the digit loop takes a
-// while here, so one precision is enough.
-TEST(FastDivide, RecursiveDivisionAgreesWithTheDigitLoop) {
+// A divisor just short of the threshold of division by the reciprocal, and one past it with a
+// quotient twice as long, which goes in blocks; the digit loop takes a while here, so one
+// precision is enough.
+TEST(FastDivide, DivisionByTheReciprocalAgreesWithTheDigitLoop) {
     test::RandomOperands random(5);
     const std::size_t r = thresholds::kNewtonDivideMinLimbs * kLimbDigits;
     for (const std::size_t n : {r - 10, r + 10}) {

@@ -29,8 +29,9 @@ TEST(WorkMonitor, AStopEndsEveryLongPathAndWatchingChangesNoAnswer) {
         {"product on the transform", long1, "*", long2, 0, false, Method::BySize},
         {"division by one limb", "1", "/", "7", 1'000'000, false, Method::BySize},
         {"long division", "1", "/", divisor, 100'000, false, Method::BySize},
-        {"recursive division", long1, "/", random.digits(50'000), 10, false, Method::BySize},
-        {"repetend scan", "1", "/", divisor, 20'000, true, Method::BySize},
+        {"division by the reciprocal", long1, "/", random.digits(60'000), 10, false,
+         Method::BySize},
+        {"repetend scan on residues", "1", "/", divisor, 20'000, true, Method::BySize},
         {"digit loop", "22", "/", "7", 200'000, true, Method::DigitLoop},
     };
     for (const Case &c : cases) {
@@ -63,7 +64,7 @@ TEST(WorkMonitor, OnlyTheOutermostLoopReportsInsideItsRangeAndTheShareOnlyRises)
         outer.reach(4, kPollUnits);
         EXPECT_DOUBLE_EQ(monitor.progress(), 0.7);
         {
-            Progress nested(2); // a long division inside the recursive one
+            Progress nested(2); // a long division inside the block division
             nested.reach(1, kPollUnits);
         }
         outer.reach(2, kPollUnits);
