@@ -56,7 +56,7 @@ void BM_Detecting(benchmark::State &state) {
         true);
 }
 
-// 2n / n limbs: long division below the recursion's threshold, the recursion above it.
+// 2n / n limbs: long division on wide limbs below the reciprocal's threshold, blocks above it.
 void BM_DivideLimbs(benchmark::State &state) {
     const auto n = static_cast<std::size_t>(state.range(0));
     const tallaro::Limbs x = tallaro::packDigits(benchDigits(18 * n, 7));
