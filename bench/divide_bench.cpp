@@ -1,5 +1,6 @@
 // Division through divide: long quotients from a one-digit divisor, long operands, and the
 // cost of repetend detection beside the plain loop.
+#include "BenchDivision.h"
 #include "BenchOperands.h"
 #include "DecimalEngine.h"
 
@@ -14,13 +15,7 @@ void run(benchmark::State &state, const std::string &a, const std::string &b, in
     engine.m_divisionMethod = tallaro::DecimalEngine::DivisionMethod::DigitLoop;
     engine.m_fractionDigits = fractionDigits;
     engine.m_findRepetend = findRepetend ? 1 : 0;
-    std::size_t digits = 0;
-    for (auto _ : state) {
-        const std::string answer = engine.divide(a, b);
-        digits = answer.size();
-        benchmark::DoNotOptimize(answer.data());
-    }
-    state.counters["quotient digits"] = static_cast<double>(digits);
+    benchDivide(state, engine, a, b);
 }
 
 void BM_OneSeventh(benchmark::State &state) {

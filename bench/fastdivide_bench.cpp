@@ -1,5 +1,6 @@
 // Long quotients on limbs: the division targets through divide, the limb division by
 // itself across its methods, and the digit loop beside the limb path where they meet.
+#include "BenchDivision.h"
 #include "BenchOperands.h"
 #include "DecimalEngine.h"
 #include "LimbDivide.h"
@@ -17,13 +18,7 @@ void run(benchmark::State &state, const std::string &a, const std::string &b, in
     engine.m_divisionMethod = method;
     engine.m_fractionDigits = fractionDigits;
     engine.m_findRepetend = findRepetend ? 1 : 0;
-    std::size_t digits = 0;
-    for (auto _ : state) {
-        const std::string answer = engine.divide(a, b);
-        digits = answer.size();
-        benchmark::DoNotOptimize(answer.data());
-    }
-    state.counters["quotient digits"] = static_cast<double>(digits);
+    benchDivide(state, engine, a, b);
 }
 
 void BM_OneBySevenToAMillionPlaces(benchmark::State &state) { run(state, "1", "7", 1'000'000, false); }
