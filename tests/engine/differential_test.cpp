@@ -129,7 +129,7 @@ std::vector<Division> longQuotients(test::RandomOperands &random) {
 }
 
 // The limb division by the divisor's length: one limb, long division on wide limbs, blocks by
-// the reciprocal (one block and several, the iteration several levels deep), with quotients
+// the reciprocal (one block and several, the iteration two levels deep), with quotients
 // from one limb to several times the divisor. Runs of 9s and 0s and whole limbs of zeros make
 // the quotient estimates miss; a quotient of all 9s with a remainder of divisor - 1 puts the
 // blocks' estimates at their bound; the last two small ones make an estimate from the top two
@@ -151,8 +151,8 @@ std::vector<Division> everyLimbDivision() {
     test::RandomOperands random(8);
     using enum test::DigitKind;
     for (const std::size_t n : {std::size_t{1}, std::size_t{9}, std::size_t{10}, std::size_t{17},
-                                std::size_t{19}, std::size_t{80}, r - 9, r, r + 5, 2 * r + 1,
-                                4 * r - 3}) {
+                                std::size_t{19}, std::size_t{80}, r - 9, r, r + 5,
+                                2 * r + 1}) {
         for (const std::size_t extra : {std::size_t{0}, std::size_t{1}, n / 2, n, 3 * n + 40}) {
             for (const test::DigitKind kind : {Random, Edgy, ZeroRuns}) {
                 const std::string divisor = random.digits(n, kind);

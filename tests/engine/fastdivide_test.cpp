@@ -1,7 +1,4 @@
 #include "DecimalEngine.h"
-#include "LimbNumber.h"
-#include "RandomOperands.h"
-#include "Thresholds.h"
 
 #include <gtest/gtest.h>
 
@@ -55,19 +52,6 @@ TEST(FastDivide, EveryPrecisionAgreesWithTheDigitLoop) {
         for (int p = -1; p <= 230; ++p)
             for (const bool detect : {false, true})
                 expectSameAsDigitLoop(pair[0], pair[1], p, detect);
-}
-
-// A divisor just short of the threshold of division by the reciprocal, and one past it with a
-// quotient twice as long, which goes in blocks; the digit loop takes a while here, so one
-// precision is enough.
-TEST(FastDivide, DivisionByTheReciprocalAgreesWithTheDigitLoop) {
-    test::RandomOperands random(5);
-    const std::size_t r = thresholds::kNewtonDivideMinLimbs * kLimbDigits;
-    for (const std::size_t n : {r - 10, r + 10}) {
-        const std::string b = "9" + random.digits(n - 1, test::DigitKind::Edgy);
-        const std::string a = "1" + random.digits(n > r ? 2 * n + 2 : n) + "000000000";
-        expectSameAsDigitLoop(a, b, 3, n > r); // the dividend ends in a limb of zeros
-    }
 }
 
 } // namespace
