@@ -18,6 +18,10 @@ constexpr std::array<std::uint64_t, 10> kPowersOfTen = {
 // Quotient limbs made at once before they are written out as digits.
 constexpr std::size_t kBlockLimbs = 512;
 
+// The fraction place by which a quotient by one limb that ends has ended: the divisor, below
+// 2^30, holds 2 at most 29 times and 5 at most 12 times.
+constexpr std::size_t kEndsBy = 30;
+
 // Appends the quotient's digits in order: the integer part's leading zeros dropped, and the
 // point once `integerDigits` have gone by.
 class QuotientText {
@@ -67,12 +71,16 @@ class QuotientText {
 
 ShortQuotient writeShortQuotient(std::string_view dividend, std::size_t places, Limb divisor,
                                  bool negative, std::string &text) {
-    const std::size_t m = dividend.size(), length = m + places;
-    // Sized once when it fits the engine's counters (with room for a sign, a "0", the point
-    // and the zeros the stop rule may add); a longer one that ends early stays short.
-    const std::uint64_t longest = std::uint64_t{length} + 3 + kLimbDigits;
+    // A quotient that does not end has at least "0." and `places` digits. Where that passes
+    // the engine's counters, the quotient is worked out only to the place kEndsBy, where it
+    // has ended if it ends at all, and refused unless it has: two thousand million digits
+    // need not be made to find that they are too many.
+    const std::size_t m = dividend.size();
+    const bool overlong = std::uint64_t{places} + 2 > INT_MAX;
+    const std::size_t length = m + (overlong ? std::min(places, kEndsBy) : places);
+    // Sized once, with room for a sign, a "0", the point and the zeros the stop rule may add.
     text.clear();
-    text.reserve(longest <= INT_MAX ? longest : 64);
+    text.reserve(length + 3 + kLimbDigits);
     if (negative)
         text += '-';
     QuotientText out(text, m);
@@ -101,6 +109,8 @@ ShortQuotient writeShortQuotient(std::string_view dividend, std::size_t places, 
         done += made;
         progress.reach(done, made);
     }
+    if (overlong && rest != 0)
+        refuseOverlong(std::uint64_t{places} + 2);
     return {out.putPoint(), static_cast<Limb>(rest)};
 }
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <new>
 #include <string>
 #include <tuple>
 
@@ -28,6 +29,7 @@ TEST(Divide, StopRuleSignsAndScaling) {
         // A quotient that ends is found to end without writing the places asked for.
         {"1", "8", 2'000'000'000, "0.125"},
         {"12345678901234567890", "1024", 2'000'000'000, "12056327051986882.705078125"},
+        {"1", "8", 2147483647, "0.125"},  {"-3", "64", 2147483647, "-0.046875"},
         // Zero in any form, and texts that are not numbers, are refused by divide itself:
         // the window calls it directly for the elapsed time.
         {"0", "5", 9, ""},  {"5", "0.0", 9, ""}, {"", "5", 9, ""},  {"-0", "5", 9, ""},
@@ -39,6 +41,10 @@ TEST(Divide, StopRuleSignsAndScaling) {
         engine.m_fractionDigits = fractionDigits;
         EXPECT_EQ(engine.divide(a, b), quotient) << a << " / " << b << " to " << fractionDigits;
     }
+    // One that does not end is longer than the engine counts, and refused.
+    DecimalEngine engine;
+    engine.m_fractionDigits = 2147483647;
+    EXPECT_THROW(engine.divide("1", "7"), std::bad_alloc);
 }
 
 constexpr int untouched = -7; // what head and tail hold before the division

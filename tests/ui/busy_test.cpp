@@ -78,7 +78,7 @@ TEST_F(Busy, ProgressOnlyRises) {
     const std::string divisor = random.digits(1000), factor = random.digits(300'000);
     window.deferWork = true;
     window.checkBox = true;
-    window.fields[ids::precision] = "200000";
+    window.fields[ids::precision] = "2000000";
     for (Command command : {&CalcDialog::OnDivide, &CalcDialog::OnMultiply}) {
         press(command, command == &CalcDialog::OnDivide ? "1" : factor,
               command == &CalcDialog::OnDivide ? divisor : factor);
