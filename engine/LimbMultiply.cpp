@@ -6,7 +6,6 @@
 #include "WorkMonitor.h"
 
 #include <algorithm>
-#include <bit>
 #include <cassert>
 #include <cstdint>
 #include <utility>
@@ -122,10 +121,6 @@ void multiplyLimbs(std::span<const Limb> x, std::span<const Limb> y, std::span<L
         karatsubaMultiply(x, y, product);
     else
         schoolbookMultiply(x, y, product);
-}
-
-std::size_t cyclicLength(std::size_t minimum) {
-    return minimum;
 }
 
 void multiplyCyclic(std::span<const Limb> x, std::span<const Limb> y, std::span<Limb> out) {

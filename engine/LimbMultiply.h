@@ -67,11 +67,9 @@ void multiplyLimbs(std::span<const Limb> x, std::span<const Limb> y, std::span<L
 
 // x * y modulo base^L - 1 into out, L = out.size() limbs: the product's limbs from L up are
 // added onto those below, since base^L is 1 modulo base^L - 1. Either operand may be longer
-// than L. Costs about what a product of L limbs costs, half a product of two L-limb operands.
+// than L. Costs the whole product of x and y; a transform that wraps round by itself would
+// halve that.
 void multiplyCyclic(std::span<const Limb> x, std::span<const Limb> y, std::span<Limb> out);
-
-// The length from `minimum` up at which multiplyCyclic is quickest.
-std::size_t cyclicLength(std::size_t minimum);
 
 // The product of two digit texts (digits only) as exactly x.size() + y.size() digits,
 // leading zeros included, written into out.

@@ -38,7 +38,7 @@ Limbs reciprocal(std::span<const Limb> d, std::size_t newtonFrom) {
     pollForStop(); // each step on 10^8 digits is several long products
 
     // e = d x - base^(n+h), within 2 base^n of zero, from d x modulo base^L - 1.
-    const std::size_t length = cyclicLength(n + 2);
+    const std::size_t length = n + 2;
     Limbs e(length), power(length, 0);
     multiplyCyclic(d, x, e);
     power[(n + h) % length] = 1;
