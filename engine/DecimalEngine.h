@@ -42,7 +42,8 @@ public:
     // any member changes. A negative m_fractionDigits is taken as 0.
     DecimalString divide(DecimalString a, DecimalString b);
     // The long-division digit loop from the first partial dividend p, appending to
-    // m_quotient; the second form also records remainders to find the repetend.
+    // m_quotient; the second form also records remainders to find the repetend. The divisor
+    // is digits without a leading zero; any other throws std::invalid_argument.
     void divideDigits(std::string p, std::string divisor);
     void divideDigitsFindRepetend(std::string p, std::string divisor);
     // Looks the remainder left after fraction place m_fractionPlace up in the history; on

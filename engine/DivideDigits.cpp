@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cassert>
 #include <cstdint>
+#include <stdexcept>
 
 namespace tallaro {
 
@@ -23,10 +24,16 @@ enum class Outcome { Less, Equal, Greater };
 // no leading zero, and it is less than ten times the divisor D.
 class DigitLoop {
 public:
+    // The loop ends because each step leaves P below the divisor D, which only a D that starts
+    // with a digit other than 0 makes possible: after an exact step P is rebuilt until it has
+    // n digits again, which never happens with n = 0. Checked in every build, so that a zero
+    // that slips past divide's test fails at once instead of hanging.
     DigitLoop(DecimalEngine &engine, std::string &p, const std::string &divisor, bool findRepetend)
         : m_engine(engine), m_p(p), m_d(divisor), m_n(divisor.size()),
           m_integerPlaces(engine.m_dividendLength - engine.m_divisorLength + 1),
           m_findRepetend(findRepetend) {
+        if (divisor.empty() || divisor[0] == '0')
+            throw std::invalid_argument("divideDigits: a divisor without a leading digit");
         m_p.reserve(m_n + 2);
     }
 
