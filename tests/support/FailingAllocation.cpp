@@ -1,18 +1,31 @@
 #include "FailingAllocation.h"
 
+#include <malloc.h>
+
+#include <atomic>
 #include <cstdlib>
 #include <new>
 
 namespace {
 
-std::size_t failFrom = 0; // 0: allocations do not fail
+std::atomic<std::size_t> failFrom{0}; // 0: allocations do not fail
+std::atomic<std::size_t> liveBytes{0};
 
 void *allocate(std::size_t size) {
-    if (failFrom != 0 && size >= failFrom)
+    const std::size_t limit = failFrom.load(std::memory_order_relaxed);
+    if (limit != 0 && size >= limit)
         throw std::bad_alloc();
-    if (void *p = std::malloc(size == 0 ? 1 : size))
-        return p;
-    throw std::bad_alloc();
+    void *p = std::malloc(size == 0 ? 1 : size);
+    if (p == nullptr)
+        throw std::bad_alloc();
+    liveBytes.fetch_add(malloc_usable_size(p), std::memory_order_relaxed);
+    return p;
+}
+
+void release(void *p) noexcept {
+    if (p != nullptr)
+        liveBytes.fetch_sub(malloc_usable_size(p), std::memory_order_relaxed);
+    std::free(p);
 }
 
 } // namespace
@@ -24,6 +37,10 @@ AllocationLimit::~AllocationLimit() {
     failFrom = 0;
 }
 
+std::size_t liveAllocatedBytes() {
+    return liveBytes.load(std::memory_order_relaxed);
+}
+
 void *operator new(std::size_t size) {
     return allocate(size);
 }
@@ -31,14 +48,14 @@ void *operator new[](std::size_t size) {
     return allocate(size);
 }
 void operator delete(void *p) noexcept {
-    std::free(p);
+    release(p);
 }
 void operator delete[](void *p) noexcept {
-    std::free(p);
+    release(p);
 }
 void operator delete(void *p, std::size_t) noexcept {
-    std::free(p);
+    release(p);
 }
 void operator delete[](void *p, std::size_t) noexcept {
-    std::free(p);
+    release(p);
 }

@@ -12,3 +12,7 @@ public:
     AllocationLimit(const AllocationLimit &) = delete;
     AllocationLimit &operator=(const AllocationLimit &) = delete;
 };
+
+// The bytes that operator new has given out and operator delete has not yet had back, on all
+// threads: what a piece of work still holds once it has ended.
+std::size_t liveAllocatedBytes();

@@ -141,6 +141,9 @@ TEST(PrecisionField, ReadAsItsLeadingInteger) {
         {"1000abc", 1000}, {" 25", 25}, {"", 0}, {"\t+7", 7}, {"-5", -5}, {"- 5", 0},
         {"99999999999", INT_MAX},       {"-99999999999", INT_MIN},
         {"\x82\x50", 0}, // a full-width "１"
+        // Every blank in front is skipped; the characters next to blanks and digits end it.
+        {"\n3", 3}, {"\v3", 3}, {"\f3", 3}, {"\r3", 3}, {"\r\n\t\v\f 42", 42},
+        {"\b3", 0}, {"\x0e" "3", 0}, {"\x1f" "3", 0}, {"!3", 0}, {"/3", 0}, {"3:4", 3},
     };
     for (const auto &[typed, digits] : cases)
         EXPECT_EQ(leadingInteger(typed), digits) << '"' << typed << '"';

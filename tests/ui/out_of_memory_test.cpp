@@ -98,6 +98,20 @@ TEST_F(OutOfMemory, ACommandWhoseAnswerCannotFitDoesNotStart) {
     EXPECT_EQ(window.calls, std::vector<std::string>({"wait on", "wait off"}));
 }
 
+// A quotient of 10^5 places that its layout finds no room for: whatever the division took
+// is given back, so that the next command does not start with the memory it would need.
+TEST_F(OutOfMemory, TheWorkOfTheCommandIsGivenBack) {
+    window.fields = {{ids::operandA, "1"}, {ids::operandB, "7"}, {ids::precision, "100000"}};
+    window.calls.reserve(8);
+    const std::size_t before = liveAllocatedBytes();
+    {
+        const AllocationLimit limit(105000); // the quotient fits, its layout does not
+        dialog.OnDivide();
+    }
+    ASSERT_EQ(window.calls.back().rfind("message ", 0), 0u);
+    EXPECT_LT(liveAllocatedBytes(), before + 4096);
+}
+
 // An edit the memory is not there for leaves the field as it was: text, caret, length, rows
 // and what undo brings back.
 TEST(FieldOutOfMemory, AnEditThatCannotBeHadChangesNothing) {
