@@ -124,8 +124,9 @@ void CalcDialog::showAnswer(CommandResult &result) {
     m_platform.setFieldText(ids::repetendTail, {});
     showDigitCounts(result.answer);
     m_platform.setFieldText(ids::elapsedTime, elapsedText(intToText(result.ms)));
-    // Kept for the copy button, so that it copies the answer the answer field shows.
-    m_answerText = std::move(result.answer);
+    // Kept for the copy button, so that it copies the answer the answer field shows; swapped,
+    // since a short answer moved in would keep the block of a long one before it.
+    m_answerText.swap(result.answer);
 }
 
 void CalcDialog::showQuotient(CommandResult &result) {
@@ -141,7 +142,7 @@ void CalcDialog::showQuotient(CommandResult &result) {
     m_platform.setFieldText(ids::repetendTail, intToText(m_repetendTail));
     if (m_repetendSelEnd > 0)
         m_platform.selectAnswer(m_repetendSelStart, m_repetendSelEnd);
-    m_answerText = std::move(result.answer);
+    m_answerText.swap(result.answer);
 }
 
 // The laid-out answer moves into its field. An empty answer keeps the field empty and says
