@@ -57,26 +57,21 @@ TEST(EmptyAnswerReason, NamesTheFirstRefusalExactlyWhenTheAnswerIsEmpty) {
 // tail, in either operand, for every operator, and the reason points at it.
 TEST(EmptyAnswerReason, CharactersNextToThoseOfANumberAreRefusedAnywhere) {
     const std::string number = "-1,234 567.8901234567890123456789012345";
-    for (const char *op : {"+", "-", "*", "/"}) {
-        DecimalEngine engine;
-        ASSERT_NE(engine.calculate(number, op, number), "") << op;
-        for (const char neighbour : {'/', ':', '+', '\x1f', '!'}) {
-            for (std::size_t at = 0; at <= number.size(); ++at) {
-                std::string odd = number;
-                odd.insert(at, 1, neighbour);
+    for (const char *op : {"+", "-", "*", "/"})
+        for (const char neighbour : {'/', ':', '+', '\x1f', '!'})
+            for (std::size_t at = 0; at <= number.size(); ++at)
                 for (const Operand operand : {Operand::A, Operand::B}) {
+                    std::string odd = number;
+                    odd.insert(at, 1, neighbour);
                     const bool inA = operand == Operand::A;
                     const std::string &a = inA ? odd : number, &b = inA ? number : odd;
-                    const std::string input = a + ' ' + op + ' ' + b;
-                    EXPECT_EQ(engine.calculate(a, op, b), "") << input;
+                    DecimalEngine engine;
+                    EXPECT_EQ(engine.calculate(a, op, b), "") << a << op << b;
                     const EmptyAnswerReason reason = emptyAnswerReason(a, op, b);
                     EXPECT_EQ(std::tie(reason.kind, reason.operand, reason.at),
                               std::make_tuple(Kind::Character, operand, at))
-                        << input;
+                        << a << op << b;
                 }
-            }
-        }
-    }
 }
 
 } // namespace
