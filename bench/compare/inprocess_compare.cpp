@@ -8,6 +8,7 @@
 // Prints one line of JSON: for each contender, its fastest wall-clock and processor times.
 #include "DecimalEngine.h"
 #include "GmpCalc.h"
+#include "../GmpRemainderScan.h"
 #include "LargePages.h"
 #include "Scratch.h"
 
@@ -65,30 +66,6 @@ template <class Setup, class Work> Best fastest(int repeat, Setup &&setup, Work 
     return best;
 }
 
-// The quotient digits of a / b for integers, one remainder at a time, stopping at a zero
-// remainder or at one seen before, as the engine's search does: the remainders of the first
-// hundred places are kept, each later one is looked up among them by its lowest limb first.
-std::string gmpRemainderScan(const std::string &aText, const std::string &bText, int places) {
-    const mpz_class b(bText, 10);
-    mpz_class r(aText, 10), digit;
-    std::string digits = mpz_class(r / b).get_str(10) + ".";
-    r %= b;
-    std::vector<mpz_class> kept;
-    std::vector<mp_limb_t> keys;
-    for (int place = 1; place <= places && r != 0; ++place) {
-        r *= 10;
-        mpz_tdiv_qr(digit.get_mpz_t(), r.get_mpz_t(), r.get_mpz_t(), b.get_mpz_t());
-        digits += static_cast<char>('0' + digit.get_ui());
-        const mp_limb_t key = mpz_getlimbn(r.get_mpz_t(), 0);
-        for (std::size_t i = 0; i < keys.size(); ++i) {
-            if (keys[i] == key && kept[i] == r)
-                return digits;
-        }
-        if (place < 100)
-            kept.push_back(r), keys.push_back(key);
-    }
-    return digits;
-}
 
 // Writing n bytes into pages the process has not touched yet.
 void writeFreshPages(std::size_t n) {
