@@ -4,6 +4,7 @@
 #include "BenchOperands.h"
 #include "DecimalEngine.h"
 #include "LimbDivide.h"
+#include "LimbMultiply.h"
 
 #include <benchmark/benchmark.h>
 
@@ -21,7 +22,9 @@ void run(benchmark::State &state, const std::string &a, const std::string &b, in
     benchDivide(state, engine, a, b);
 }
 
-void BM_OneBySevenToAMillionPlaces(benchmark::State &state) { run(state, "1", "7", 1'000'000, false); }
+void BM_OneBySevenToAMillionPlaces(benchmark::State &state) {
+    run(state, "1", "7", 1'000'000, false);
+}
 
 void BM_TwiceAsLongByHundredThousandDigits(benchmark::State &state) {
     run(state, benchDigits(200'000, 1), benchDigits(100'000, 2), 1000, false);
@@ -60,6 +63,18 @@ void BM_DivideLimbs(benchmark::State &state) {
         benchmark::DoNotOptimize(tallaro::divideLimbs(x, d));
 }
 
+// n x n limbs, the unit in which a 2n / n division's cost is counted.
+void BM_MultiplyLimbs(benchmark::State &state) {
+    const auto n = static_cast<std::size_t>(state.range(0));
+    const tallaro::Limbs x = tallaro::packDigits(benchDigits(9 * n, 7));
+    const tallaro::Limbs y = tallaro::packDigits(benchDigits(9 * n, 8));
+    tallaro::Limbs product(2 * n);
+    for (auto _ : state) {
+        tallaro::multiplyLimbs(x, y, product);
+        benchmark::DoNotOptimize(product.data());
+    }
+}
+
 // Small divisions both ways, where the size threshold sits. Arguments: divisor digits,
 // fraction digits, 0 for the digit loop or 1 for limbs.
 void BM_SmallDivision(benchmark::State &state) {
@@ -74,9 +89,24 @@ BENCHMARK(BM_OneByHundredThousandDigits)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_OneByTenThousandDigitsDetecting)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_EqualLengthsDetecting)->Arg(1000)->Arg(10'000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Detecting)
-    ->Args({200'000, 100'000, 1000})->Args({20, 18, 200})->Args({1000, 7, 100'000})
+    ->Args({200'000, 100'000, 1000})
+    ->Args({20, 18, 200})
+    ->Args({1000, 7, 100'000})
     ->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_DivideLimbs)->RangeMultiplier(2)->Range(16, 8192)->Unit(benchmark::kMicrosecond);
+// The division's cost in products of its size, where the blocks divide.
+BENCHMARK(BM_DivideLimbs)
+    ->Arg(2000)
+    ->Arg(10'000)
+    ->Arg(100'000)
+    ->Arg(1'000'000)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_MultiplyLimbs)
+    ->Arg(2000)
+    ->Arg(10'000)
+    ->Arg(100'000)
+    ->Arg(1'000'000)
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SmallDivision)
     ->ArgsProduct({{1, 4, 20}, {0, 5, 30, 200}, {0, 1}})
     ->Unit(benchmark::kMicrosecond);

@@ -62,7 +62,7 @@ class BlockDivision {
   public:
     BlockDivision(std::span<const Limb> v, std::size_t block, std::size_t newtonFrom)
         : m_v(v), m_block(block), m_inverse(reciprocal(v.last(block), newtonFrom)),
-          m_length(v.size() + 2) {}
+          m_length(cyclicLength(v.size() + 2)) {}
 
     // The next block of k limbs of the quotient of r base^k + next by v, for r below v; r
     // becomes the remainder.

@@ -123,7 +123,16 @@ void multiplyLimbs(std::span<const Limb> x, std::span<const Limb> y, std::span<L
         schoolbookMultiply(x, y, product);
 }
 
+std::size_t cyclicLength(std::size_t minimum) {
+    const std::size_t length = nttCyclicLength(minimum);
+    return length != 0 ? length : minimum;
+}
+
 void multiplyCyclic(std::span<const Limb> x, std::span<const Limb> y, std::span<Limb> out) {
+    if (std::min(x.size(), y.size()) >= nttMinLimbs() && isNttLength(out.size())) {
+        nttMultiplyCyclic(x, y, out);
+        return;
+    }
     Limbs product;
     growPolled(product, x.size() + y.size(), 0);
     multiplyLimbs(x, y, product);

@@ -1,15 +1,13 @@
 // Products by number-theoretic transforms.
 //
-// Why every coefficient comes out exact: the linear convolution's coefficient
-// c_k = sum x_i y_(k-i) has at most min(lx, ly) terms, each below (10^9)^2, so
-// c_k < min(lx, ly) * 10^18. The transform's length n holds all lx + ly - 1 coefficients
-// (so the cyclic convolution it computes never wraps round), hence min(lx, ly) <= (n + 1) / 2.
-// The longest transform has n = 5 * 2^23 points, so c_k < 2.1 * 10^25, twelve times below
-// p0 p1 p2 = 2.51 * 10^26: the three residues determine c_k, and Garner's mixed-radix digits
-// c_k = d0 + p0 (d1 + p1 d2) with d_i < p_i recover it. Carrying into base 10^9 stays inside
-// 64 bits whatever the digits: inner = d1 + p1 d2 < p1 p2 < 2^60, p0 < 2^29, so with a carry
-// below 2^60, low = d0 + p0 (inner mod 10^9) + carry < 2^61 and the next carry,
-// low / 10^9 + p0 (inner / 10^9), is again below 2^60.
+// Why every coefficient comes out exact: the cyclic convolution's coefficient
+// c_k = sum over i + j = k modulo n of x_i y_j has at most min(lx, ly) <= n terms, each below
+// (10^9)^2, so c_k < n * 10^18. The longest transform has n = 5 * 2^23 points, so
+// c_k < 4.2 * 10^25, six times below p0 p1 p2 = 2.51 * 10^26: the three residues determine c_k, and
+// Garner's mixed-radix digits c_k = d0 + p0 (d1 + p1 d2) with d_i < p_i recover it. Carrying into
+// base 10^9 stays inside 64 bits whatever the digits: inner = d1 + p1 d2 < p1 p2 < 2^60, p0 < 2^29,
+// so with a carry below 2^60, low = d0 + p0 (inner mod 10^9) + carry < 2^61 and the next carry, low
+// / 10^9 + p0 (inner / 10^9), is again below 2^60.
 #include "Ntt.h"
 
 #include "LimbMultiply.h"
@@ -32,7 +30,7 @@ using namespace ntt;
 namespace {
 
 static_assert(double{kModuli[0].p} * kModuli[1].p * kModuli[2].p >
-              double{(5 * kMaxBlock + 1) / 2} * 1e18 * 11);
+              double{5 * kMaxBlock} * 1e18 * 5);
 
 // Blocks up to this many values are transformed level after level inside the cache; longer
 // ones split one level at a time, depth first, so each half is done before the next. From
@@ -75,13 +73,6 @@ std::optional<Plan> planFor(std::size_t coefficients, std::size_t maxLength) {
             best = plan;
     }
     return best;
-}
-
-[[maybe_unused]] bool isTransformLength(std::size_t n) {
-    if (n == 0)
-        return false;
-    const std::size_t odd = n >> std::countr_zero(n);
-    return (odd == 1 || odd == 3 || odd == 5) && n / odd <= kMaxBlock;
 }
 
 // What a transform of length radix * 2^k needs beyond the shared tables, worked out when the
@@ -268,12 +259,15 @@ GarnerConstants garnerConstants(Plan plan) {
 }
 
 // Joins the inverse transforms' residues into base-10^9 limbs, carrying as it goes; each run
-// of limbs takes the place of its first residues before it is written out.
+// of limbs takes the place of its first residues before it is written out. The product holds
+// the coefficients and the carry out of the last: one limb for a whole product, two for one
+// that wrapped round (up to n * 10^18 over base^(n-1)).
 void joinResidues(std::uint32_t *const (&r)[3], const Kernels &kernels, Plan plan,
                   const Product &product) {
     const GarnerConstants constants = garnerConstants(plan);
     const std::uint64_t p0 = kModuli[0].p, p1 = kModuli[1].p;
-    const std::size_t coefficients = product.size() - 1;
+    const std::size_t coefficients = std::min(plan.length(), product.size() - 1);
+    assert(product.size() - coefficients <= 2);
     std::uint64_t carry = 0;
     for (std::size_t start = 0; start < coefficients; start += kJoinRun) {
         const std::size_t run = std::min(kJoinRun, coefficients - start);
@@ -287,8 +281,10 @@ void joinResidues(std::uint32_t *const (&r)[3], const Kernels &kernels, Plan pla
         product.write(start, {r[0] + start, run});
         pollForStop();
     }
-    const Limb top = static_cast<Limb>(carry);
-    product.write(coefficients, {&top, 1});
+    const Limb top[2] = {static_cast<Limb>(carry % kLimbBase),
+                         static_cast<Limb>(carry / kLimbBase)};
+    assert(top[1] < kLimbBase && (product.size() - coefficients == 2 || top[1] == 0));
+    product.write(coefficients, {top, product.size() - coefficients});
 }
 
 const Kernels &kernelsFor(NttKernel kernel) {
@@ -298,7 +294,7 @@ const Kernels &kernelsFor(NttKernel kernel) {
 
 void multiplyByTransforms(const Operand &x, const Operand &y, const Product &product,
                           const Kernels &kernels, Plan plan) {
-    assert(isTransformLength(plan.length()) && plan.length() >= product.size() - 1);
+    assert(isNttLength(plan.length()) && plan.length() + 2 >= product.size());
     const std::size_t n = plan.length();
     const bool square = x.isSameAs(y);
     // One prime's residues after another, and the other operand's transform behind them.
@@ -327,6 +323,18 @@ NttKernel fastestNttKernel() {
     return nttKernelAvailable(NttKernel::Avx2) ? NttKernel::Avx2 : NttKernel::Portable;
 }
 
+bool isNttLength(std::size_t length) {
+    if (length == 0)
+        return false;
+    const std::size_t odd = length >> std::countr_zero(length);
+    return (odd == 1 || odd == 3 || odd == 5) && length / odd <= kMaxBlock;
+}
+
+std::size_t nttCyclicLength(std::size_t limbs) {
+    const std::optional<Plan> plan = planFor(limbs, thresholds::kNttMaxLength);
+    return plan ? plan->length() : 0;
+}
+
 std::size_t nttLength(std::size_t productLimbs) {
     assert(productLimbs >= 2);
     const std::optional<Plan> plan = planFor(productLimbs - 1, thresholds::kNttMaxLength);
@@ -335,7 +343,7 @@ std::size_t nttLength(std::size_t productLimbs) {
 
 void nttMultiply(std::span<const Limb> x, std::span<const Limb> y, std::span<Limb> product,
                  NttKernel kernel, std::size_t maxLength) {
-    assert(isProductBuffer(x, y, product) && isTransformLength(maxLength));
+    assert(isProductBuffer(x, y, product) && isNttLength(maxLength));
     if (x.empty() || y.empty()) {
         std::fill(product.begin(), product.end(), Limb{0});
         return;
@@ -353,6 +361,34 @@ void nttMultiply(std::span<const Limb> x, std::span<const Limb> y, std::span<Lim
         direct(x, y, product);
     else
         multiplyInSlices(x, y, product, maxLength / 2, direct);
+}
+
+void nttMultiplyCyclic(std::span<const Limb> x, std::span<const Limb> y, std::span<Limb> out,
+                       NttKernel kernel) {
+    const std::size_t n = out.size();
+    assert(isNttLength(n) && n >= 2);
+    Limbs xFolded, yFolded;
+    const auto folded = [n](std::span<const Limb> value, Limbs &fold) {
+        if (value.size() <= n)
+            return value;
+        growPolled(fold, n, 0);
+        reduceCyclic(value, fold);
+        return std::span<const Limb>(fold);
+    };
+    x = folded(x, xFolded);
+    y = folded(y, yFolded);
+    if (x.empty() || y.empty()) {
+        std::fill(out.begin(), out.end(), Limb{0});
+        return;
+    }
+    // n coefficients, each wrapped round already, and the two limbs of carry out of the last
+    // of them, which base^n = 1 brings back to the bottom.
+    Limbs product;
+    growPolled(product, n + 2, 0);
+    const std::size_t odd = n >> std::countr_zero(n);
+    multiplyByTransforms(Operand(x), Operand(y), Product(product), kernelsFor(kernel),
+                         Plan{odd, n / odd});
+    reduceCyclic(product, out);
 }
 
 void nttMultiplyDigits(std::string_view x, std::string_view y, std::span<char> out,

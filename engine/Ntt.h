@@ -21,6 +21,13 @@ NttKernel fastestNttKernel();
 // than the longest such length, which nttMultiply assembles from slices.
 std::size_t nttLength(std::size_t productLimbs);
 
+// Whether length is one the transform has (2^k, 3 * 2^k or 5 * 2^k with roots of its order
+// modulo every prime, up to the longest).
+bool isNttLength(std::size_t length);
+
+// The cheapest transform length of at least `limbs` points; 0 beyond the longest.
+std::size_t nttCyclicLength(std::size_t limbs);
+
 // x * y into product (x.size() + y.size() limbs) by number-theoretic transforms modulo three
 // primes, joined by the Chinese remainder theorem. The transform's length is the cheapest
 // of the form 2^k, 3 * 2^k or 5 * 2^k that holds the product, up to maxLength (itself such
@@ -29,6 +36,12 @@ std::size_t nttLength(std::size_t productLimbs);
 void nttMultiply(std::span<const Limb> x, std::span<const Limb> y, std::span<Limb> product,
                  NttKernel kernel = fastestNttKernel(),
                  std::size_t maxLength = thresholds::kNttMaxLength);
+
+// x * y modulo base^L - 1 into out, L = out.size() a transform length (isNttLength): the
+// cyclic convolution wraps round by itself, so this costs an L-limb transform however long
+// the whole product would be. Operands longer than L are folded to L limbs first.
+void nttMultiplyCyclic(std::span<const Limb> x, std::span<const Limb> y, std::span<Limb> out,
+                       NttKernel kernel = fastestNttKernel());
 
 // The product of two digit texts (digits only, neither empty) as exactly x.size() + y.size()
 // digits, leading zeros included, written into out. The transforms read their limbs straight

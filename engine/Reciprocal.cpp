@@ -2,7 +2,7 @@
 // Computer Arithmetic" (algorithm 3.5): from X_h for d's top h limbs, the error
 // T = base^(n+h) - d X_h is formed and X = X_h base^l + X_h T / base^(2h+l) corrects it, with
 // l = n - h. Since d X_h lies within 2 base^n of base^(n+h), the product d X_h is needed only
-// modulo base^L - 1 for some L > n + 1, which halves its cost.
+// modulo base^L - 1 for some L > n + 1, which saves a third of it.
 #include "Reciprocal.h"
 
 #include "LimbDivide.h"
@@ -38,7 +38,7 @@ Limbs reciprocal(std::span<const Limb> d, std::size_t newtonFrom) {
     pollForStop(); // each step on 10^8 digits is several long products
 
     // e = d x - base^(n+h), within 2 base^n of zero, from d x modulo base^L - 1.
-    const std::size_t length = n + 2;
+    const std::size_t length = cyclicLength(n + 2);
     Limbs e(length), power(length, 0);
     multiplyCyclic(d, x, e);
     power[(n + h) % length] = 1;

@@ -138,6 +138,31 @@ TEST(Ntt, EveryLengthHasRootsOfItsOrderInEveryPrime) {
     }
 }
 
+// The wrap-round product at lengths of the three forms, short and split level by level, on
+// both kernels, against the whole product folded: all nines (every coefficient at its largest,
+// so the carry out of the top takes two limbs), operands longer than the length (folded before
+// the transform), lopsided ones, and a product that does not reach the length at all.
+TEST(Ntt, WrapRoundAgreesWithTheFoldedProduct) {
+    test::RandomOperands random(21);
+    for (const std::size_t length : {32u, 96u, 160u, 4096u, 3u << 13, 5u << 13}) {
+        const std::size_t sizes[][2] = {
+            {length, length}, {2 * length + 3, length - 1}, {length / 2, 7}, {length / 3, 5}};
+        for (std::size_t i = 0; i < std::size(sizes); ++i) {
+            const DigitKind kind = i == 0 ? DigitKind::AllNines : kDigitKinds[(length + i) % 5];
+            const Limbs x = packDigits(random.digits(9 * sizes[i][0], kind));
+            const Limbs y = packDigits(random.digits(9 * sizes[i][1], kind));
+            Limbs whole(x.size() + y.size()), expected(length);
+            multiplyLimbs(x, y, whole);
+            reduceCyclic(whole, expected);
+            for (const NttKernel kernel : {NttKernel::Avx2, NttKernel::Portable}) {
+                Limbs out(length, 12345);
+                nttMultiplyCyclic(x, y, out, kernel);
+                EXPECT_EQ(out, expected) << length << " row " << i;
+            }
+        }
+    }
+}
+
 // Transforms of tens of thousands of points: all nines give the largest coefficients the
 // three primes must hold, in a square; runs of nines and zeros, in a lopsided product. And
 // products longer than the transform's length, assembled from slices: with a length of 128
