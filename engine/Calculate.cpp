@@ -106,8 +106,7 @@ DecimalString sumOf(std::string_view a, std::string_view b, bool negative) {
 
 } // namespace
 
-DecimalString DecimalEngine::addOrSubtract(DecimalString a, int signA, DecimalString b,
-                                          int signB) {
+DecimalString DecimalEngine::addOrSubtract(DecimalString a, int signA, DecimalString b, int signB) {
     const Progress unknownShare(0); // a few passes, each polling, none the measure of the rest
     // When A's sign and the second term's (already turned for a subtraction) agree the
     // magnitudes add up.

@@ -14,7 +14,7 @@ using DecimalString = std::string;
 // Exact arithmetic on decimal text. The operations and their working state are members;
 // the calculator dialog derives from this class, so they are the dialog's too.
 class DecimalEngine {
-public:
+  public:
     // The single entry point: op is exactly "+", "-", "*" or "/". Empty input, an unknown
     // operator or an operand that is not a number gives the empty text.
     DecimalString calculate(DecimalString a, std::string_view op, DecimalString b);
@@ -82,7 +82,7 @@ public:
     std::string m_dividendDigits;
     std::string m_divisorDigits;
 
-private:
+  private:
     // a and b are magnitudes; signB is the second term's sign, turned for a subtraction.
     static DecimalString addOrSubtract(DecimalString a, int signA, DecimalString b, int signB);
     // The first partial dividend, after writing the zero places that precede it when the

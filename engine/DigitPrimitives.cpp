@@ -31,7 +31,9 @@ static_assert(kBlockDigits % 8 == 0);
 
 // Where the word loop that works down from digit i stops for the next poll: a whole number
 // of words below i.
-std::size_t blockStart(std::size_t i) { return i - std::min(i / 8 * 8, kBlockDigits); }
+std::size_t blockStart(std::size_t i) {
+    return i - std::min(i / 8 * 8, kBlockDigits);
+}
 
 // The eight digits at p as byte values 0..9, the last digit in the lowest byte.
 std::uint64_t loadDigits(const char *p) {
@@ -47,7 +49,9 @@ void storeDigits(char *p, std::uint64_t digits) {
 
 // Bytes that did not carry (after a biased sum) or that borrowed (after a difference) hold
 // 246 or more; taking 246 off each leaves the decimal digit.
-std::uint64_t unbias(std::uint64_t bytes) { return bytes - ((bytes >> 7) & kLowBits) * kBias; }
+std::uint64_t unbias(std::uint64_t bytes) {
+    return bytes - ((bytes >> 7) & kLowBits) * kBias;
+}
 
 // A result with room for two more characters: the answer's point and sign are written into
 // it in place, and without the room that would copy millions of digits to a new buffer.

@@ -19,7 +19,9 @@ namespace {
 
 // Zero in any form ("0", "00", "0.0", "-0", ".", "-") has no digit 1 to 9. A number text
 // holds only digits, "-" and ".", so this is the test on such a text.
-bool isZero(std::string_view text) { return text.find_first_not_of("0-.") == std::string_view::npos; }
+bool isZero(std::string_view text) {
+    return text.find_first_not_of("0-.") == std::string_view::npos;
+}
 
 bool isNonZeroNumber(std::string_view text) {
     return !text.empty() && isNumberText(text) && !isZero(text);

@@ -23,7 +23,7 @@ enum class Outcome { Less, Equal, Greater };
 // text is copied per quotient digit. Whenever P is compared it has n or n + 1 digits and
 // no leading zero, and it is less than ten times the divisor D.
 class DigitLoop {
-public:
+  public:
     // The loop ends because each step leaves P below the divisor D, which only a D that starts
     // with a digit other than 0 makes possible: after an exact step P is rebuilt until it has
     // n digits again, which never happens with n = 0. Checked in every build, so that a zero
@@ -48,9 +48,15 @@ public:
             // A step writes at most n + 1 places, each counted in int.
             refuseOverlong(static_cast<std::uint64_t>(m_engine.m_quotientSteps) + m_n + 2);
             switch (compare()) {
-            case Outcome::Less: less(); break;
-            case Outcome::Equal: done = equal(); break;
-            case Outcome::Greater: greater(); break;
+            case Outcome::Less:
+                less();
+                break;
+            case Outcome::Equal:
+                done = equal();
+                break;
+            case Outcome::Greater:
+                greater();
+                break;
             }
             // Tested only here, at the end of a step, although one step can write several
             // places: the quotient keeps every digit it has written.
@@ -59,7 +65,7 @@ public:
         }
     }
 
-private:
+  private:
     Outcome compare() const {
         assert((m_p.size() == m_n || m_p.size() == m_n + 1) && m_p[0] != '0');
         if (m_p.size() > m_n)
@@ -179,9 +185,9 @@ private:
         if (m_findRepetend)
             m_engine.recordRemainder(m_p);
         const int steps = m_engine.m_quotientSteps;
-        m_p += steps < m_integerPlaces
-                   ? m_engine.m_dividendDigits[static_cast<std::size_t>(m_engine.m_divisorLength + steps - 1)]
-                   : '0';
+        m_p += steps < m_integerPlaces ? m_engine.m_dividendDigits[static_cast<std::size_t>(
+                                             m_engine.m_divisorLength + steps - 1)]
+                                       : '0';
     }
 
     DecimalEngine &m_engine;

@@ -62,7 +62,9 @@ class BlockDivision {
   public:
     BlockDivision(std::span<const Limb> v, std::size_t block, std::size_t newtonFrom)
         : m_v(v), m_block(block), m_inverse(reciprocal(v.last(block), newtonFrom)),
-          m_length(cyclicLength(v.size() + 2)) {}
+          m_length(cyclicLength(v.size() + 2)),
+          m_timesInverse(FixedFactor::whole(m_inverse, block)),
+          m_timesV(FixedFactor::wrappingAt(v, m_length)) {}
 
     // The next block of k limbs of the quotient of r base^k + next by v, for r below v; r
     // becomes the remainder.
@@ -76,19 +78,21 @@ class BlockDivision {
     }
 
   private:
-    // floor(r's top k limbs times the inverse's top k + 1 limbs / base^k): within a few of the
-    // block, k + 1 limbs. r's top limbs are often short or end in zero limbs (a power of ten
-    // as the dividend), so only their significant part is multiplied.
+    // floor(r's top k limbs times the inverse / base^m_block): within a few of the block,
+    // k + 1 limbs. (A shorter block could use only the inverse's top k + 1 limbs, but the
+    // whole inverse's transforms are kept for the others.) r's top limbs are often short or
+    // end in zero limbs (a power of ten as the dividend), so only their significant part is
+    // multiplied.
     Limbs estimate(std::span<const Limb> r, std::size_t k) const {
         std::span<const Limb> top = withoutLeadingZeros(r.last(k));
         std::size_t zeros = 0;
         while (zeros < top.size() && top[zeros] == 0)
             ++zeros;
         top = top.subspan(zeros);
-        const auto inverse = std::span<const Limb>(m_inverse).subspan(m_block - k);
-        Limbs product(top.size() + inverse.size() + zeros, 0);
-        multiplyLimbs(top, inverse, std::span(product).subspan(zeros));
-        Limbs q(product.begin() + static_cast<std::ptrdiff_t>(k), product.end());
+        Limbs product(top.size() + m_inverse.size() + zeros, 0);
+        m_timesInverse.multiply(top, std::span(product).subspan(zeros));
+        Limbs q(product.begin() + static_cast<std::ptrdiff_t>(std::min(m_block, product.size())),
+                product.end());
         q.resize(k + 1, 0);
         return q;
     }
@@ -101,7 +105,7 @@ class BlockDivision {
         partial.insert(partial.end(), r.begin(), r.end());
         Limbs e(m_length), product(m_length);
         reduceCyclic(partial, e);
-        multiplyCyclic(withoutLeadingZeros(q), m_v, product);
+        m_timesV.multiply(withoutLeadingZeros(q), product);
         subtractCyclic(e, product);
         return e;
     }
@@ -132,6 +136,8 @@ class BlockDivision {
     std::size_t m_block;
     Limbs m_inverse; // m_block + 1 limbs
     std::size_t m_length;
+    // The products by the inverse and by v, whose transforms each block reuses.
+    FixedFactor m_timesInverse, m_timesV;
 };
 
 // u / v for a normalised v, both long; u has more limbs than v. The quotient's limbs below

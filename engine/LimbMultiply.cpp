@@ -139,6 +139,34 @@ void multiplyCyclic(std::span<const Limb> x, std::span<const Limb> y, std::span<
     reduceCyclic(product, out);
 }
 
+FixedFactor FixedFactor::wrappingAt(std::span<const Limb> factor, std::size_t length) {
+    std::optional<NttFactor> transforms;
+    if (factor.size() >= nttMinLimbs() && factor.size() <= length && isNttLength(length))
+        transforms.emplace(factor, length);
+    return FixedFactor(factor, true, std::move(transforms));
+}
+
+FixedFactor FixedFactor::whole(std::span<const Limb> factor, std::size_t longest) {
+    std::optional<NttFactor> transforms;
+    if (std::min(factor.size(), longest) >= nttMinLimbs()) {
+        if (const std::size_t length = nttLength(factor.size() + longest); length != 0)
+            transforms.emplace(factor, length);
+    }
+    return FixedFactor(factor, false, std::move(transforms));
+}
+
+void FixedFactor::multiply(std::span<const Limb> y, std::span<Limb> out) const {
+    const bool transformed = m_transforms && y.size() >= nttMinLimbs();
+    if (m_wraps && transformed)
+        m_transforms->multiplyWrapped(y, out);
+    else if (m_wraps)
+        multiplyCyclic(m_factor, y, out);
+    else if (transformed)
+        m_transforms->multiplyWhole(y, out);
+    else
+        multiplyLimbs(m_factor, y, out);
+}
+
 void multiplyDigitTexts(std::string_view x, std::string_view y, std::span<char> out) {
     assert(out.size() == x.size() + y.size());
     // A square (A x A) passes one operand twice: the transform then runs once per prime

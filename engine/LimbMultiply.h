@@ -1,11 +1,13 @@
 #pragma once
 
 #include "LimbNumber.h"
+#include "Ntt.h"
 #include "WorkMonitor.h"
 
 #include <algorithm>
 #include <cassert>
 #include <functional>
+#include <optional>
 #include <span>
 #include <string_view>
 
@@ -74,6 +76,28 @@ std::size_t cyclicLength(std::size_t minimum);
 // than L. Where the transform would form the product and L is one of its lengths, it wraps
 // round by itself and costs an L-limb transform; otherwise the whole product is folded.
 void multiplyCyclic(std::span<const Limb> x, std::span<const Limb> y, std::span<Limb> out);
+
+// Products of several operands by one factor. Where the transform forms them, the factor's
+// transforms are worked out once and each product transforms only its other operand;
+// elsewhere each is an ordinary product.
+class FixedFactor {
+  public:
+    // For factor * y modulo base^length - 1, into out of `length` limbs (cyclicLength gives
+    // one the transform has); y may be longer.
+    static FixedFactor wrappingAt(std::span<const Limb> factor, std::size_t length);
+    // For factor * y whole, into out of factor.size() + y.size() limbs, y of up to `longest`.
+    static FixedFactor whole(std::span<const Limb> factor, std::size_t longest);
+
+    void multiply(std::span<const Limb> y, std::span<Limb> out) const;
+
+  private:
+    FixedFactor(std::span<const Limb> factor, bool wraps, std::optional<NttFactor> transforms)
+        : m_factor(factor), m_wraps(wraps), m_transforms(std::move(transforms)) {}
+
+    std::span<const Limb> m_factor;
+    bool m_wraps;
+    std::optional<NttFactor> m_transforms;
+};
 
 // The product of two digit texts (digits only) as exactly x.size() + y.size() digits,
 // leading zeros included, written into out.

@@ -83,8 +83,8 @@ void DecimalEngine::multiplyDigits(int lenX, int lenY, std::string x, std::strin
     growPolled(m_product, xs.size() + ys.size(), '0');
     // Beyond a few digit pairs, limbs of nine digits win; the digit loop stays for short
     // operands and for any text that is not all digits (calculate passes none on).
-    if (std::uint64_t{xs.size()} * ys.size() >= thresholds::kLimbMinDigitPairs &&
-        isAllDigits(xs) && isAllDigits(ys)) {
+    if (std::uint64_t{xs.size()} * ys.size() >= thresholds::kLimbMinDigitPairs && isAllDigits(xs) &&
+        isAllDigits(ys)) {
         multiplyDigitTexts(xs, ys, m_product);
         return;
     }

@@ -292,25 +292,73 @@ const Kernels &kernelsFor(NttKernel kernel) {
     return kernel == NttKernel::Avx2 && avx2 != nullptr ? *avx2 : portableKernels();
 }
 
-void multiplyByTransforms(const Operand &x, const Operand &y, const Product &product,
-                          const Kernels &kernels, Plan plan) {
+// y times a factor, by the transforms of plan's length: for each prime, y's transform is
+// multiplied by the factor's, which factorTransform(prime, transform, a, spare) gives (a holds
+// y's transform; spare, when asked for, n free values).
+template <class FactorTransform>
+void transformProduct(const Operand &y, const Product &product, const Kernels &kernels, Plan plan,
+                      bool spare, FactorTransform factorTransform) {
     assert(isNttLength(plan.length()) && plan.length() + 2 >= product.size());
     const std::size_t n = plan.length();
-    const bool square = x.isSameAs(y);
-    // One prime's residues after another, and the other operand's transform behind them.
-    const Scratch scratch(square ? 3 * n : 4 * n);
+    // One prime's residues after another, and the spare run behind them.
+    const Scratch scratch(spare ? 4 * n : 3 * n);
     std::uint32_t *const base = scratch.words().data();
     std::uint32_t *const r[3] = {base, base + n, base + 2 * n};
     for (std::size_t prime = 0; prime < 3; ++prime) {
         const Transform transform(kernels, prime, plan);
-        std::uint32_t *const a = r[prime], *const b = square ? a : base + 3 * n;
-        transform.forward(x, a);
-        if (!square)
-            transform.forward(y, b);
-        transform.multiply(a, b);
+        std::uint32_t *const a = r[prime];
+        transform.forward(y, a);
+        transform.multiply(a, factorTransform(prime, transform, a, base + 3 * n));
         transform.inverse(a);
     }
     joinResidues(r, kernels, plan, product);
+}
+
+void multiplyByTransforms(const Operand &x, const Operand &y, const Product &product,
+                          const Kernels &kernels, Plan plan) {
+    const bool square = x.isSameAs(y);
+    transformProduct(y, product, kernels, plan, !square,
+                     [&x, square](std::size_t, const Transform &transform, std::uint32_t *a,
+                                  std::uint32_t *spare) {
+                         if (square)
+                             return a;
+                         transform.forward(x, spare);
+                         return spare;
+                     });
+}
+
+Plan planOfLength(std::size_t n) {
+    assert(isNttLength(n));
+    const std::size_t odd = n >> std::countr_zero(n);
+    return {odd, n / odd};
+}
+
+// value, or its residue modulo base^n - 1 in fold when it is longer than n limbs: all that a
+// product wrapped round at n can see of it.
+std::span<const Limb> foldedTo(std::size_t n, std::span<const Limb> value, Limbs &fold) {
+    if (value.size() <= n)
+        return value;
+    growPolled(fold, n, 0);
+    reduceCyclic(value, fold);
+    return fold;
+}
+
+// y times the factor whose transforms at length n were kept (one run of n values per prime).
+void multiplyByKept(const std::uint32_t *transforms, std::size_t n, NttKernel kernel,
+                    std::span<const Limb> y, const Product &product) {
+    transformProduct(Operand(y), product, kernelsFor(kernel), planOfLength(n), false,
+                     [transforms, n](std::size_t prime, const Transform &, std::uint32_t *,
+                                     std::uint32_t *) { return transforms + prime * n; });
+}
+
+// A product modulo base^n - 1 from a transform of length n, which wraps it round: n
+// coefficients and the two limbs of carry out of the last, which base^n = 1 brings back to
+// the bottom. multiply(product) forms it.
+template <class Multiply> void wrappedRound(std::span<Limb> out, Multiply multiply) {
+    Limbs product;
+    growPolled(product, out.size() + 2, 0);
+    multiply(Product(product));
+    reduceCyclic(product, out);
 }
 
 } // namespace
@@ -366,29 +414,37 @@ void nttMultiply(std::span<const Limb> x, std::span<const Limb> y, std::span<Lim
 void nttMultiplyCyclic(std::span<const Limb> x, std::span<const Limb> y, std::span<Limb> out,
                        NttKernel kernel) {
     const std::size_t n = out.size();
-    assert(isNttLength(n) && n >= 2);
+    assert(n >= 2);
     Limbs xFolded, yFolded;
-    const auto folded = [n](std::span<const Limb> value, Limbs &fold) {
-        if (value.size() <= n)
-            return value;
-        growPolled(fold, n, 0);
-        reduceCyclic(value, fold);
-        return std::span<const Limb>(fold);
-    };
-    x = folded(x, xFolded);
-    y = folded(y, yFolded);
-    if (x.empty() || y.empty()) {
-        std::fill(out.begin(), out.end(), Limb{0});
-        return;
-    }
-    // n coefficients, each wrapped round already, and the two limbs of carry out of the last
-    // of them, which base^n = 1 brings back to the bottom.
-    Limbs product;
-    growPolled(product, n + 2, 0);
-    const std::size_t odd = n >> std::countr_zero(n);
-    multiplyByTransforms(Operand(x), Operand(y), Product(product), kernelsFor(kernel),
-                         Plan{odd, n / odd});
-    reduceCyclic(product, out);
+    x = foldedTo(n, x, xFolded);
+    y = foldedTo(n, y, yFolded);
+    wrappedRound(out, [&](const Product &product) {
+        multiplyByTransforms(Operand(x), Operand(y), product, kernelsFor(kernel), planOfLength(n));
+    });
+}
+
+NttFactor::NttFactor(std::span<const Limb> x, std::size_t length, NttKernel kernel)
+    : m_kernel(kernel), m_limbs(x.size()), m_length(length),
+      m_transforms(std::make_unique<Scratch>(3 * length)) {
+    assert(x.size() <= length);
+    const Plan plan = planOfLength(length);
+    for (std::size_t prime = 0; prime < 3; ++prime)
+        Transform(kernelsFor(kernel), prime, plan)
+            .forward(Operand(x), m_transforms->words().data() + prime * length);
+}
+
+void NttFactor::multiplyWhole(std::span<const Limb> y, std::span<Limb> product) const {
+    assert(product.size() == m_limbs + y.size() && product.size() <= m_length + 1);
+    multiplyByKept(m_transforms->words().data(), m_length, m_kernel, y, Product(product));
+}
+
+void NttFactor::multiplyWrapped(std::span<const Limb> y, std::span<Limb> out) const {
+    assert(out.size() == m_length);
+    Limbs yFolded;
+    y = foldedTo(m_length, y, yFolded);
+    wrappedRound(out, [&](const Product &product) {
+        multiplyByKept(m_transforms->words().data(), m_length, m_kernel, y, product);
+    });
 }
 
 void nttMultiplyDigits(std::string_view x, std::string_view y, std::span<char> out,

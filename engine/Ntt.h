@@ -1,8 +1,10 @@
 #pragma once
 
 #include "LimbNumber.h"
+#include "Scratch.h"
 #include "Thresholds.h"
 
+#include <memory>
 #include <span>
 #include <string_view>
 
@@ -42,6 +44,24 @@ void nttMultiply(std::span<const Limb> x, std::span<const Limb> y, std::span<Lim
 // the whole product would be. Operands longer than L are folded to L limbs first.
 void nttMultiplyCyclic(std::span<const Limb> x, std::span<const Limb> y, std::span<Limb> out,
                        NttKernel kernel = fastestNttKernel());
+
+// One factor's transforms at one length, kept to multiply several others by it: each product
+// then transforms only the other operand, two transforms per prime instead of three.
+class NttFactor {
+  public:
+    // x of at most `length` limbs, a transform length (isNttLength).
+    NttFactor(std::span<const Limb> x, std::size_t length, NttKernel kernel = fastestNttKernel());
+
+    // x * y into product, which has x.size() + y.size() limbs, at most length + 1.
+    void multiplyWhole(std::span<const Limb> y, std::span<Limb> product) const;
+    // x * y modulo base^length - 1 into out, which has length limbs; y may be longer.
+    void multiplyWrapped(std::span<const Limb> y, std::span<Limb> out) const;
+
+  private:
+    NttKernel m_kernel;
+    std::size_t m_limbs, m_length;
+    std::unique_ptr<Scratch> m_transforms; // one run of length values per prime
+};
 
 // The product of two digit texts (digits only, neither empty) as exactly x.size() + y.size()
 // digits, leading zeros included, written into out. The transforms read their limbs straight

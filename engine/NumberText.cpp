@@ -20,7 +20,9 @@ void removeSeparators(std::string &text) {
                text.end());
 }
 
-static bool isDigit(char c) { return c >= '0' && c <= '9'; }
+static bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 TextScan scanText(std::string_view text) {
     // Byte-wide and branch-free so that the compiler vectorises it; in blocks with a poll
@@ -53,7 +55,9 @@ bool isNumberText(std::string_view text) {
     return scan.number && !scan.separators;
 }
 
-bool hasDigit(std::string_view text) { return std::any_of(text.begin(), text.end(), isDigit); }
+bool hasDigit(std::string_view text) {
+    return std::any_of(text.begin(), text.end(), isDigit);
+}
 
 int takeSign(std::string &text) {
     // Moves the runs between the signs with memmove: signs are few, runs long.

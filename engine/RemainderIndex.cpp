@@ -6,11 +6,15 @@ namespace tallaro {
 
 namespace {
 
-std::size_t hashOf(std::string_view text) { return std::hash<std::string_view>{}(text); }
+std::size_t hashOf(std::string_view text) {
+    return std::hash<std::string_view>{}(text);
+}
 
 } // namespace
 
-void RemainderIndex::clear() { m_entries.clear(); }
+void RemainderIndex::clear() {
+    m_entries.clear();
+}
 
 void RemainderIndex::append(std::string &history, std::string_view r) {
     const Entry entry{history.size(), r.size(), static_cast<int>(m_entries.size()) + 1};

@@ -12,14 +12,14 @@ namespace tallaro {
 // fraction place: with a long divisor the history holds up to 100 remainders of n digits.
 // The index keeps only positions, so the history text stays the one copy of the digits.
 class RemainderIndex {
-public:
+  public:
     void clear();
     // Appends r and "*" to history and remembers where r stands.
     void append(std::string &history, std::string_view r);
     // The number (1-based, in the order of appending) of the entry that is exactly r, or 0.
     int find(std::string_view history, std::string_view r) const;
 
-private:
+  private:
     struct Entry {
         std::size_t offset;
         std::size_t length;

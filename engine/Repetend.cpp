@@ -12,7 +12,7 @@ namespace {
 // The preparation's entry k is the dividend's digits followed by k - 1 zeros, so a
 // remainder is matched against all of them by its shape, without any of them written out.
 class PresetTexts {
-public:
+  public:
     PresetTexts(std::string_view dividend, int count) : m_dividend(dividend), m_count(count) {}
 
     int count() const { return m_count; }
@@ -27,21 +27,21 @@ public:
         return static_cast<int>(r.size() - m_dividend.size()) + 1;
     }
 
-private:
+  private:
     std::string_view m_dividend;
     int m_count;
 };
 
 // The loop's own entries: written out in the history, found through its index.
 class HistoryEntries {
-public:
+  public:
     HistoryEntries(RemainderIndex &index, std::string &history)
         : m_index(index), m_history(history) {}
 
     int find(std::string_view r) const { return m_index.find(m_history, r); }
     void add(std::string_view r) { m_index.append(m_history, r); }
 
-private:
+  private:
     RemainderIndex &m_index;
     std::string &m_history;
 };

@@ -20,7 +20,7 @@ namespace {
 
 // The preparation's entries: the dividend followed by 0, 1, 2, ... zeros.
 class PresetEntries {
-public:
+  public:
     PresetEntries(std::span<const Limb> dividend, int count)
         : m_dividend(dividend), m_digits(decimalDigitCount(dividend)),
           m_count(static_cast<std::size_t>(count)) {}
@@ -33,16 +33,18 @@ public:
         if (digits < m_digits || digits - m_digits >= m_count)
             return 0;
         const std::size_t zeros = digits - m_digits;
-        if (!endsInZeros(r, zeros) || compareLimbs(r, shiftedByDecimalPlaces(m_dividend, zeros)) != 0)
+        if (!endsInZeros(r, zeros) ||
+            compareLimbs(r, shiftedByDecimalPlaces(m_dividend, zeros)) != 0)
             return 0;
         return static_cast<int>(zeros) + 1;
     }
 
-private:
+  private:
     // A cheap test that turns nearly every remainder away before a comparison.
     static bool endsInZeros(std::span<const Limb> r, std::size_t zeros) {
         const std::size_t whole = zeros / kLimbDigits;
-        if (std::any_of(r.begin(), r.begin() + static_cast<std::ptrdiff_t>(whole), [](Limb l) { return l != 0; }))
+        if (std::any_of(r.begin(), r.begin() + static_cast<std::ptrdiff_t>(whole),
+                        [](Limb l) { return l != 0; }))
             return false;
         Limb power = 1;
         for (std::size_t i = 0; i < zeros % kLimbDigits; ++i)
@@ -57,7 +59,7 @@ private:
 
 // The remainders recorded, found through a hash of their limbs.
 class RecordedEntries {
-public:
+  public:
     int find(const Limbs &r) const {
         const auto [first, last] = m_byHash.equal_range(hashOf(r));
         for (auto it = first; it != last; ++it)
@@ -71,7 +73,7 @@ public:
         m_values.push_back(r);
     }
 
-private:
+  private:
     static std::size_t hashOf(const Limbs &r) {
         std::uint64_t hash = 1469598103934665603ULL;
         for (const Limb limb : r)

@@ -32,7 +32,7 @@ struct WorkStopped : std::exception {
 // What a watcher sees of the work: the stop flag it sets and the share of the work done.
 // The watcher's calls may come from any thread.
 class WorkMonitor {
-public:
+  public:
     void requestStop() noexcept { m_stop.store(true, std::memory_order_relaxed); }
     bool stopRequested() const noexcept { return m_stop.load(std::memory_order_relaxed); }
     // The share of the work done, from 0 to 1, rising only; negative while the step running
@@ -41,7 +41,7 @@ public:
     // Ready for the next piece of work: no stop requested, nothing done. Not while watched.
     void reset() noexcept;
 
-private:
+  private:
     friend class Progress;
     friend class ProgressRange;
     void raiseTo(double share) noexcept;
@@ -54,7 +54,7 @@ private:
 
 // Installs a monitor on the calling thread for as long as it lives.
 class WatchScope {
-public:
+  public:
     explicit WatchScope(WorkMonitor &monitor) noexcept;
     ~WatchScope();
     WatchScope(const WatchScope &) = delete;
@@ -70,7 +70,7 @@ void pollForStop();
 
 // A loop's work counted in units, with a poll every kPollUnits of them.
 class PollCounter {
-public:
+  public:
     void count(std::size_t units) {
         m_units += units;
         if (m_units >= kPollUnits) {
@@ -79,7 +79,7 @@ public:
         }
     }
 
-private:
+  private:
     std::size_t m_units = 0;
 };
 
@@ -96,7 +96,8 @@ void growPolled(Container &container, std::size_t size, typename Container::valu
 }
 
 // Appends a long text or vector to another, a block at a time with a poll between blocks.
-template <class Container, class Source> void appendPolled(Container &container, const Source &from) {
+template <class Container, class Source>
+void appendPolled(Container &container, const Source &from) {
     constexpr std::size_t block = std::size_t{1} << 20;
     container.reserve(container.size() + from.size());
     for (std::size_t at = 0; at < from.size(); at += block) {
@@ -112,7 +113,7 @@ template <class Container, class Source> void appendPolled(Container &container,
 // a thread reports; those nested in it only poll, so a long division inside the block
 // division does not restart the bar.
 class Progress {
-public:
+  public:
     explicit Progress(std::uint64_t total) noexcept;
     ~Progress();
     Progress(const Progress &) = delete;
@@ -126,7 +127,7 @@ public:
             checkpoint(done);
     }
 
-private:
+  private:
     void checkpoint(std::uint64_t done);
 
     WorkMonitor *m_reportsTo; // nullptr when it only polls
@@ -138,13 +139,13 @@ private:
 // whole work to begin with), and reports that share done when it ends: a division that also
 // looks for its repetend gives its quotient the first tenth.
 class ProgressRange {
-public:
+  public:
     ProgressRange(double from, double to) noexcept;
     ~ProgressRange();
     ProgressRange(const ProgressRange &) = delete;
     ProgressRange &operator=(const ProgressRange &) = delete;
 
-private:
+  private:
     double m_outerLow, m_outerHigh;
 };
 
