@@ -1,6 +1,7 @@
 #include "LimbDivide.h"
 
 #include "LimbMultiply.h"
+#include "Ntt.h"
 #include "Reciprocal.h"
 #include "WideDivide.h"
 #include "WorkMonitor.h"
@@ -63,8 +64,7 @@ class BlockDivision {
     BlockDivision(std::span<const Limb> v, std::size_t block, std::size_t newtonFrom)
         : m_v(v), m_block(block), m_inverse(reciprocal(v.last(block), newtonFrom)),
           m_length(cyclicLength(v.size() + 2)),
-          m_timesInverse(FixedFactor::whole(m_inverse, block)),
-          m_timesV(FixedFactor::wrappingAt(v, m_length)) {}
+          m_timesInverse(m_inverse, nttLength(m_inverse.size() + block)), m_timesV(v, m_length) {}
 
     // The next block of k limbs of the quotient of r base^k + next by v, for r below v; r
     // becomes the remainder.
@@ -90,7 +90,7 @@ class BlockDivision {
             ++zeros;
         top = top.subspan(zeros);
         Limbs product(top.size() + m_inverse.size() + zeros, 0);
-        m_timesInverse.multiply(top, std::span(product).subspan(zeros));
+        m_timesInverse.whole(top, std::span(product).subspan(zeros));
         Limbs q(product.begin() + static_cast<std::ptrdiff_t>(std::min(m_block, product.size())),
                 product.end());
         q.resize(k + 1, 0);
@@ -105,7 +105,7 @@ class BlockDivision {
         partial.insert(partial.end(), r.begin(), r.end());
         Limbs e(m_length), product(m_length);
         reduceCyclic(partial, e);
-        m_timesV.multiply(withoutLeadingZeros(q), product);
+        m_timesV.wrapped(withoutLeadingZeros(q), product);
         subtractCyclic(e, product);
         return e;
     }

@@ -139,32 +139,25 @@ void multiplyCyclic(std::span<const Limb> x, std::span<const Limb> y, std::span<
     reduceCyclic(product, out);
 }
 
-FixedFactor FixedFactor::wrappingAt(std::span<const Limb> factor, std::size_t length) {
-    std::optional<NttFactor> transforms;
+FixedFactor::FixedFactor(std::span<const Limb> factor, std::size_t length)
+    : m_factor(factor), m_length(length) {
     if (factor.size() >= nttMinLimbs() && factor.size() <= length && isNttLength(length))
-        transforms.emplace(factor, length);
-    return FixedFactor(factor, true, std::move(transforms));
+        m_transforms.emplace(factor, length);
 }
 
-FixedFactor FixedFactor::whole(std::span<const Limb> factor, std::size_t longest) {
-    std::optional<NttFactor> transforms;
-    if (std::min(factor.size(), longest) >= nttMinLimbs()) {
-        if (const std::size_t length = nttLength(factor.size() + longest); length != 0)
-            transforms.emplace(factor, length);
-    }
-    return FixedFactor(factor, false, std::move(transforms));
-}
-
-void FixedFactor::multiply(std::span<const Limb> y, std::span<Limb> out) const {
-    const bool transformed = m_transforms && y.size() >= nttMinLimbs();
-    if (m_wraps && transformed)
-        m_transforms->multiplyWrapped(y, out);
-    else if (m_wraps)
-        multiplyCyclic(m_factor, y, out);
-    else if (transformed)
+void FixedFactor::whole(std::span<const Limb> y, std::span<Limb> out) const {
+    if (m_transforms && y.size() >= nttMinLimbs() && out.size() <= m_length + 1)
         m_transforms->multiplyWhole(y, out);
     else
         multiplyLimbs(m_factor, y, out);
+}
+
+void FixedFactor::wrapped(std::span<const Limb> y, std::span<Limb> out) const {
+    assert(out.size() == m_length);
+    if (m_transforms && y.size() >= nttMinLimbs())
+        m_transforms->multiplyWrapped(y, out);
+    else
+        multiplyCyclic(m_factor, y, out);
 }
 
 void multiplyDigitTexts(std::string_view x, std::string_view y, std::span<char> out) {

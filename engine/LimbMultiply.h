@@ -77,25 +77,22 @@ std::size_t cyclicLength(std::size_t minimum);
 // round by itself and costs an L-limb transform; otherwise the whole product is folded.
 void multiplyCyclic(std::span<const Limb> x, std::span<const Limb> y, std::span<Limb> out);
 
-// Products of several operands by one factor. Where the transform forms them, the factor's
-// transforms are worked out once and each product transforms only its other operand;
-// elsewhere each is an ordinary product.
+// Products of several operands by one factor. Where the transform forms them at the length
+// given, the factor's transforms are worked out once and each product transforms only its
+// other operand; elsewhere each is an ordinary product.
 class FixedFactor {
   public:
-    // For factor * y modulo base^length - 1, into out of `length` limbs (cyclicLength gives
-    // one the transform has); y may be longer.
-    static FixedFactor wrappingAt(std::span<const Limb> factor, std::size_t length);
-    // For factor * y whole, into out of factor.size() + y.size() limbs, y of up to `longest`.
-    static FixedFactor whole(std::span<const Limb> factor, std::size_t longest);
+    // length: one the transform has (nttLength, cyclicLength), or any other for none.
+    FixedFactor(std::span<const Limb> factor, std::size_t length);
 
-    void multiply(std::span<const Limb> y, std::span<Limb> out) const;
+    // factor * y into out, which has factor.size() + y.size() limbs.
+    void whole(std::span<const Limb> y, std::span<Limb> out) const;
+    // factor * y modulo base^L - 1 into out, which has the length's L limbs; y may be longer.
+    void wrapped(std::span<const Limb> y, std::span<Limb> out) const;
 
   private:
-    FixedFactor(std::span<const Limb> factor, bool wraps, std::optional<NttFactor> transforms)
-        : m_factor(factor), m_wraps(wraps), m_transforms(std::move(transforms)) {}
-
     std::span<const Limb> m_factor;
-    bool m_wraps;
+    std::size_t m_length;
     std::optional<NttFactor> m_transforms;
 };
 

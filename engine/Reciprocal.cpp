@@ -37,19 +37,22 @@ Limbs reciprocal(std::span<const Limb> d, std::size_t newtonFrom) {
     Limbs x = reciprocal(d.last(h), newtonFrom); // h + 1 limbs
     pollForStop(); // each step on 10^8 digits is several long products
 
-    // e = d x - base^(n+h), within 2 base^n of zero, from d x modulo base^L - 1.
+    // e = d x - base^(n+h), within 2 base^n of zero, from d x modulo base^L - 1. The product
+    // of halves below (2h + 1 <= n + 2 limbs) fits the same length, so x is transformed once.
     const std::size_t length = cyclicLength(n + 2);
+    const FixedFactor timesX(x, length);
     Limbs e(length), power(length, 0);
-    multiplyCyclic(d, x, e);
+    timesX.wrapped(d, e);
     power[(n + h) % length] = 1;
     subtractCyclic(e, power);
     Limbs t(n + 1);
+    std::size_t lowered = 0; // how much x is too big
     if (takeCyclicSign(e, n + 1)) {
         std::copy_n(e.begin(), n + 1, t.begin());
     } else {
-        // x is too big: t = base^(n+h) - d x is made positive by taking d off it as often.
+        // t = base^(n+h) - d x is made positive by taking d off it as often as x is lowered.
         for (e.resize(n + 1);; subtractLimbs(e, d)) {
-            subtractLimbs(x, kOne);
+            ++lowered;
             if (compareLimbs(e, d) < 0)
                 break;
         }
@@ -57,10 +60,15 @@ Limbs reciprocal(std::span<const Limb> d, std::size_t newtonFrom) {
         subtractLimbs(t, withoutLeadingZeros(e));
     }
 
-    // X = x base^l + floor((t / base^l) x / base^(2h - l)).
+    // X = x base^l + floor((t / base^l) x / base^(2h - l)), with x lowered only after its
+    // transforms have served for this product too: (x - k) tHigh = x tHigh - k tHigh.
     const std::span<const Limb> tHigh = withoutLeadingZeros(std::span<const Limb>(t).subspan(l));
     Limbs u(tHigh.size() + x.size());
-    multiplyLimbs(tHigh, x, u);
+    timesX.whole(tHigh, u);
+    for (; lowered > 0; --lowered) {
+        subtractLimbs(u, tHigh);
+        subtractLimbs(x, kOne);
+    }
     Limbs result(n + 1, 0);
     std::copy(x.begin(), x.end(), result.begin() + static_cast<std::ptrdiff_t>(l));
     if (u.size() > 2 * h - l)
