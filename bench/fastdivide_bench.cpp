@@ -75,6 +75,14 @@ void BM_MultiplyLimbs(benchmark::State &state) {
     }
 }
 
+// The sizes at which the division's cost is counted in products of its size, where the
+// blocks divide.
+void costSizes(benchmark::internal::Benchmark *b) {
+    for (const int n : {2000, 10'000, 100'000, 1'000'000})
+        b->Arg(n);
+    b->Unit(benchmark::kMillisecond);
+}
+
 // Small divisions both ways, where the size threshold sits. Arguments: divisor digits,
 // fraction digits, 0 for the digit loop or 1 for limbs.
 void BM_SmallDivision(benchmark::State &state) {
@@ -94,19 +102,8 @@ BENCHMARK(BM_Detecting)
     ->Args({1000, 7, 100'000})
     ->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_DivideLimbs)->RangeMultiplier(2)->Range(16, 8192)->Unit(benchmark::kMicrosecond);
-// The division's cost in products of its size, where the blocks divide.
-BENCHMARK(BM_DivideLimbs)
-    ->Arg(2000)
-    ->Arg(10'000)
-    ->Arg(100'000)
-    ->Arg(1'000'000)
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_MultiplyLimbs)
-    ->Arg(2000)
-    ->Arg(10'000)
-    ->Arg(100'000)
-    ->Arg(1'000'000)
-    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DivideLimbs)->Apply(costSizes);
+BENCHMARK(BM_MultiplyLimbs)->Apply(costSizes);
 BENCHMARK(BM_SmallDivision)
     ->ArgsProduct({{1, 4, 20}, {0, 5, 30, 200}, {0, 1}})
     ->Unit(benchmark::kMicrosecond);
