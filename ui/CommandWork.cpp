@@ -46,19 +46,24 @@ void layOut(CommandResult &result) {
 
 CommandResult runCommandWork(CommandInput input, Platform &platform, WorkMonitor &monitor) {
     const WatchScope watch(monitor);
-    CommandResult result;
+    // A command that ends early hands back a fresh result: the one it was filling has gone
+    // with the try block, and its texts' blocks with it. (Assigning an empty result to it
+    // would keep them: a short text is copied into the block a long one had.)
+    const auto endedEarly = [](CommandResult::End end) {
+        CommandResult ended;
+        ended.end = end;
+        return ended;
+    };
     try {
+        CommandResult result;
         calculateTimed(input, platform, result);
         layOut(result);
         return result;
     } catch (const WorkStopped &) {
-        result = {};
-        result.end = CommandResult::End::Stopped;
+        return endedEarly(CommandResult::End::Stopped);
     } catch (const std::bad_alloc &) {
-        result = {};
-        result.end = CommandResult::End::OutOfMemory;
+        return endedEarly(CommandResult::End::OutOfMemory);
     }
-    return result;
 }
 
 } // namespace tallaro

@@ -99,17 +99,21 @@ TEST_F(OutOfMemory, ACommandWhoseAnswerCannotFitDoesNotStart) {
 }
 
 // A quotient of 10^5 places that its layout finds no room for: whatever the division took
-// is given back, so that the next command does not start with the memory it would need.
+// is given back when the work ends, before the message is on the screen, so that neither the
+// user's other programs nor the next command wait for the memory it would need.
 TEST_F(OutOfMemory, TheWorkOfTheCommandIsGivenBack) {
     window.fields = {{ids::operandA, "1"}, {ids::operandB, "7"}, {ids::precision, "100000"}};
     window.calls.reserve(8);
+    window.deferWork = true;
     const std::size_t before = liveAllocatedBytes();
+    dialog.OnDivide();
     {
         const AllocationLimit limit(105000); // the quotient fits, its layout does not
-        dialog.OnDivide();
+        window.pending.run();
     }
-    ASSERT_EQ(window.calls.back().rfind("message ", 0), 0u);
     EXPECT_LT(liveAllocatedBytes(), before + 4096);
+    window.pending.finish();
+    ASSERT_EQ(window.calls.back().rfind("message ", 0), 0u);
 }
 
 // An edit the memory is not there for leaves the field as it was: text, caret, length, rows
