@@ -4,8 +4,6 @@
 #include "CalcDialog.h"
 #include "Cp932Texts.h"
 
-#include <algorithm>
-#include <cstdint>
 #include <new>
 #include <string>
 
@@ -14,10 +12,10 @@ namespace tallaro {
 // Built at start-up, so that reporting a lack of memory needs no memory of its own.
 inline const std::string outOfMemoryMessage = cp932::outOfMemory;
 
-// A byte count as the dialog shows it; a text beyond the 32-bit range shows the largest count.
+// A byte or digit count as the dialog shows it, exact also beyond the 32-bit range of
+// intToText: a quotient to 2147483647 places can have a few fraction digits more.
 inline std::string countText(std::size_t count) {
-    return CalcDialog::intToText(
-        static_cast<std::int32_t>(std::min<std::size_t>(count, INT32_MAX)));
+    return std::to_string(count);
 }
 
 // A command that runs out of memory ends at its edge: the user keeps the dialog and the

@@ -1,3 +1,4 @@
+#include "DialogSupport.h"
 #include "FakePlatform.h"
 #include "PrecisionField.h"
 
@@ -7,6 +8,7 @@
 
 #include <climits>
 #include <string>
+#include <utility>
 
 namespace tallaro {
 namespace {
@@ -42,6 +44,19 @@ TEST_F(Commands, DigitCountsFromThePlainAnswer) {
         EXPECT_EQ(window.fields[ids::integerDigits], integer) << answer;
         EXPECT_EQ(window.fields[ids::fractionDigits], fraction) << answer;
     }
+}
+
+// Counts past the 32-bit range are shown as they are: 1 / 1001 to 2147483647 places has
+// 2147483648 fraction digits.
+TEST(CountText, ExactPastThe32BitRange) {
+    const std::pair<std::size_t, const char *> cases[] = {
+        {0, "0"},
+        {2147483647, "2147483647"},
+        {2147483648, "2147483648"},
+        {(std::size_t{1} << 32) + 5, "4294967301"},
+    };
+    for (const auto &[count, shown] : cases)
+        EXPECT_EQ(countText(count), shown);
 }
 
 TEST_F(Commands, ElapsedTimeInSeconds) {
