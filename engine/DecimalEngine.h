@@ -2,6 +2,7 @@
 
 #include "RemainderIndex.h"
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -64,13 +65,15 @@ class DecimalEngine {
     // m_repetendFound) describes the last division only when the loop made it; after the
     // limb path it holds what divide reset it to: 0, 0, "*", 0 and 0.
     int m_fractionDigits = 1000;
-    int m_fractionPlace = -1;
+    // Places and steps in 64 bits: a quotient to 2147483647 places may end a few places
+    // further (1 / 1001 ends at place 2^31), and its steps count the integer places as well.
+    std::int64_t m_fractionPlace = -1;
     int m_presetRemainders = 0;
     std::string m_product;
     int m_divisorLength = 0;
     int m_dividendLength = 0;
     int m_currentDigit = 0;
-    int m_quotientSteps = 0;
+    std::int64_t m_quotientSteps = 0;
     int m_repetendFound = 0;
     // "*" and then each remainder the digit loop recorded followed by "*". The preparation's
     // m_presetRemainders entries come first in the numbering but are not written out.

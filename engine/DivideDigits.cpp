@@ -4,7 +4,6 @@
 // points run this one loop; detection only adds the recording of remainders.
 #include "DecimalEngine.h"
 #include "NumberText.h"
-#include "SizeGuard.h"
 #include "WorkMonitor.h"
 
 #include <algorithm>
@@ -45,8 +44,6 @@ class DigitLoop {
                           static_cast<std::uint64_t>(fractionDigits));
         bool done = false;
         while (!done) {
-            // A step writes at most n + 1 places, each counted in int.
-            refuseOverlong(static_cast<std::uint64_t>(m_engine.m_quotientSteps) + m_n + 2);
             switch (compare()) {
             case Outcome::Less:
                 less();
@@ -184,7 +181,7 @@ class DigitLoop {
     void bringDown() {
         if (m_findRepetend)
             m_engine.recordRemainder(m_p);
-        const int steps = m_engine.m_quotientSteps;
+        const std::int64_t steps = m_engine.m_quotientSteps;
         m_p += steps < m_integerPlaces ? m_engine.m_dividendDigits[static_cast<std::size_t>(
                                              m_engine.m_divisorLength + steps - 1)]
                                        : '0';

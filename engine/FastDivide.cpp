@@ -13,7 +13,6 @@
 #include "LimbDivide.h"
 #include "RepetendScan.h"
 #include "ShortQuotient.h"
-#include "SizeGuard.h"
 #include "Thresholds.h"
 #include "WorkMonitor.h"
 
@@ -56,7 +55,6 @@ std::size_t writeQuotient(std::span<const Limb> q, std::size_t places, std::size
                           bool negative, std::string &text) {
     const std::size_t sign = negative ? 1 : 0;
     const std::size_t width = std::max(decimalDigitCount(q), places + 1);
-    refuseOverlong(std::uint64_t{sign} + width + 1 + zeros);
     text.clear();
     growPolled(text, sign + width + 1 + zeros, '0');
     const std::size_t point = sign + width - places;
@@ -78,14 +76,14 @@ std::size_t writeQuotient(std::span<const Limb> q, std::size_t places, std::size
 
 // An exact quotient ends at its last non-zero digit, and a whole one has no point at all.
 // Returns the fraction place of the last digit, -1 for a whole number.
-int dropTrailingZeros(std::string &text, std::size_t point) {
+std::int64_t dropTrailingZeros(std::string &text, std::size_t point) {
     const std::size_t last = text.find_last_not_of('0');
     if (last == point) {
         text.resize(point);
         return -1;
     }
     text.resize(last + 1);
-    return static_cast<int>(last - point);
+    return static_cast<std::int64_t>(last - point);
 }
 
 } // namespace
@@ -124,7 +122,6 @@ bool divideOnLimbs(DecimalEngine &engine, bool bySize, bool negative) {
         point = q.point;
         exact = q.remainder == 0;
         const std::size_t zeros = zerosAfter(decimalDigitCount(std::span(&q.remainder, 1)));
-        refuseOverlong(std::uint64_t{text.size()} + zeros);
         text.append(zeros, '0'); // inside the room the text was sized with
     } else {
         auto places = static_cast<std::size_t>(p);
@@ -134,7 +131,7 @@ bool divideOnLimbs(DecimalEngine &engine, bool bySize, bool negative) {
                               negative, text);
     }
     engine.m_fractionPlace =
-        exact ? dropTrailingZeros(text, point) : static_cast<int>(text.size() - point - 1);
+        exact ? dropTrailingZeros(text, point) : static_cast<std::int64_t>(text.size() - point - 1);
     // Remainders never come back in a quotient that ends.
     if (scans && !exact) {
         const ProgressRange share(kQuotientShareWhenScanning, 1);

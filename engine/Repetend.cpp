@@ -57,7 +57,7 @@ void DecimalEngine::recordRemainder(const std::string &r) {
     if (entry == 0)
         return;
     m_repetendHead = entry;
-    m_repetendTail = m_fractionPlace;
+    m_repetendTail = repetendTail(m_fractionPlace);
     m_repetendFound = 1;
 }
 

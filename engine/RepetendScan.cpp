@@ -89,7 +89,7 @@ class RecordedEntries {
 // quotient's digit at the next place: n / 9 limb operations a place.
 RepetendPlaces scanExactly(std::span<const Limb> dividend, std::span<const Limb> d,
                            std::span<const Limb> remainder, std::string_view fraction, int first,
-                           int last) {
+                           std::int64_t last) {
     remainder = withoutLeadingZeros(remainder);
     assert(!remainder.empty() && compareLimbs(remainder, d) < 0);
     // As many limbs as d has and one to spare for 10 r: equal remainders have equal limbs.
@@ -98,10 +98,10 @@ RepetendPlaces scanExactly(std::span<const Limb> dividend, std::span<const Limb>
     const PresetEntries presets(dividend, first);
     RecordedEntries recorded;
     Progress progress(static_cast<std::uint64_t>(last - first) + 1);
-    for (int place = first;; ++place) {
+    for (std::int64_t place = first;; ++place) {
         progress.reach(static_cast<std::uint64_t>(place - first), d.size());
         if (const int entry = lookUpRemainder(presets, recorded, r, place); entry != 0)
-            return {entry, place};
+            return {entry, repetendTail(place)};
         if (place == last)
             return {};
         // The next remainder: 10 r less d times the quotient's digit at the next place.
@@ -128,7 +128,7 @@ constexpr int kChanceMatchesAllowed = 4;
 // themselves. Nothing when residues match by chance too often.
 std::optional<RepetendPlaces> scanByResidues(std::span<const Limb> a, std::span<const Limb> d,
                                              std::string_view integer, std::string_view fraction,
-                                             int first, int last, std::int64_t s) {
+                                             int first, std::int64_t last, std::int64_t s) {
     using namespace residue;
     const std::uint64_t ar = ofLimbs(a), dr = ofLimbs(d);
     std::array<std::uint64_t, 10> digitTimesD{};
@@ -154,7 +154,7 @@ std::optional<RepetendPlaces> scanByResidues(std::span<const Limb> a, std::span<
                 xs = s < first ? shiftedByDecimalPlaces(a, static_cast<std::size_t>(s))
                                : remainderAt(a, d, s);
             if (compareLimbs(remainderAt(xs, d, t - s), xs) == 0)
-                return RepetendPlaces{static_cast<int>(s + 1), static_cast<int>(t)};
+                return RepetendPlaces{static_cast<int>(s + 1), repetendTail(t)};
             if (++chance > kChanceMatchesAllowed)
                 return std::nullopt;
         }
@@ -169,7 +169,7 @@ std::optional<RepetendPlaces> scanByResidues(std::span<const Limb> a, std::span<
 
 RepetendPlaces scanRepetend(std::span<const Limb> dividend, std::span<const Limb> divisor,
                             std::string_view integer, std::string_view fraction, int first,
-                            int last) {
+                            std::int64_t last) {
     const std::span<const Limb> d = withoutLeadingZeros(divisor);
     assert(first >= 0 && first <= last && fraction.size() >= static_cast<std::size_t>(last));
     // Only an entry can be matched: one of the preparation's (the places below `first`) or

@@ -2,6 +2,7 @@
 
 #include "LimbNumber.h"
 
+#include <cstdint>
 #include <span>
 #include <string_view>
 
@@ -20,9 +21,10 @@ struct RepetendPlaces {
 // fraction places t from `first` to `last`, the place where the quotient stops. Entries 1 to
 // `first` are the preparation's, dividend * 10^j for j below `first` (the zero places in
 // front of a dividend shorter than the divisor). `integer` and `fraction` are the quotient's
-// digits on either side of the point, the fraction to place `last` at least.
+// digits on either side of the point, the fraction to place `last` at least. A repetend that
+// ends past the 32-bit places the window shows is refused as too large (std::bad_alloc).
 RepetendPlaces scanRepetend(std::span<const Limb> dividend, std::span<const Limb> divisor,
                             std::string_view integer, std::string_view fraction, int first,
-                            int last);
+                            std::int64_t last);
 
 } // namespace tallaro

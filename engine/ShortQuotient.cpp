@@ -1,12 +1,10 @@
 #include "ShortQuotient.h"
 
 #include "LimbDivide.h"
-#include "SizeGuard.h"
 #include "WorkMonitor.h"
 
 #include <algorithm>
 #include <array>
-#include <climits>
 
 namespace tallaro {
 
@@ -18,10 +16,6 @@ constexpr std::array<std::uint64_t, 10> kPowersOfTen = {
 // Quotient limbs made at once before they are written out as digits.
 constexpr std::size_t kBlockLimbs = 512;
 
-// The fraction place by which a quotient by one limb that ends has ended: the divisor, below
-// 2^30, holds 2 at most 29 times and 5 at most 12 times.
-constexpr std::size_t kEndsBy = 30;
-
 // Appends the quotient's digits in order: the integer part's leading zeros dropped, and the
 // point once `integerDigits` have gone by.
 class QuotientText {
@@ -30,7 +24,6 @@ class QuotientText {
         : m_text(text), m_integerDigits(integerDigits) {}
 
     void append(std::string_view digits) {
-        refuseOverlong(std::uint64_t{m_text.size()} + digits.size() + 2);
         if (m_seen < m_integerDigits) {
             const std::string_view integer = digits.substr(0, m_integerDigits - m_seen);
             m_seen += integer.size();
@@ -71,14 +64,11 @@ class QuotientText {
 
 ShortQuotient writeShortQuotient(std::string_view dividend, std::size_t places, Limb divisor,
                                  bool negative, std::string &text) {
-    // A quotient that does not end has at least "0." and `places` digits. Where that passes
-    // the engine's counters, the quotient is worked out only to the place kEndsBy, where it
-    // has ended if it ends at all, and refused unless it has: two thousand million digits
-    // need not be made to find that they are too many.
     const std::size_t m = dividend.size();
-    const bool overlong = std::uint64_t{places} + 2 > INT_MAX;
-    const std::size_t length = m + (overlong ? std::min(places, kEndsBy) : places);
-    // Sized once, with room for a sign, a "0", the point and the zeros the stop rule may add.
+    const std::size_t length = m + places;
+    // Sized once, with room for a sign, a "0", the point and the zeros the stop rule may add,
+    // so that a quotient of 2^31 digits is one block asked for at the start: refused there
+    // when the memory is not there, never grown and copied while it is written.
     text.clear();
     text.reserve(length + 3 + kLimbDigits);
     if (negative)
@@ -109,8 +99,6 @@ ShortQuotient writeShortQuotient(std::string_view dividend, std::size_t places, 
         done += made;
         progress.reach(done, made);
     }
-    if (overlong && rest != 0)
-        refuseOverlong(std::uint64_t{places} + 2);
     return {out.putPoint(), static_cast<Limb>(rest)};
 }
 

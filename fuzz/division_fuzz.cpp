@@ -9,6 +9,7 @@
 
 #include <fuzzer/FuzzedDataProvider.h>
 
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <random>
@@ -62,7 +63,8 @@ std::string number(FuzzedDataProvider &input, std::size_t most) {
 
 struct Division {
     std::string answer;
-    int place, head, tail;
+    std::int64_t place;
+    int head, tail;
     bool operator==(const Division &) const = default;
 };
 
@@ -89,12 +91,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const Division loop = divided(Method::DigitLoop, a, b, p, detect);
     const Division limbs = divided(Method::Limbs, a, b, p, detect);
     if (!(loop == limbs)) {
-        std::fprintf(stderr,
-                     "%s / %s to %d%s:\nloop  %s (place %d, repetend %d..%d)\nlimbs %s (place %d, "
-                     "repetend %d..%d)\n",
-                     a.c_str(), b.c_str(), p, detect ? ", detecting" : "", loop.answer.c_str(),
-                     loop.place, loop.head, loop.tail, limbs.answer.c_str(), limbs.place,
-                     limbs.head, limbs.tail);
+        std::fprintf(
+            stderr,
+            "%s / %s to %d%s:\nloop  %s (place %lld, repetend %d..%d)\nlimbs %s (place %lld, "
+            "repetend %d..%d)\n",
+            a.c_str(), b.c_str(), p, detect ? ", detecting" : "", loop.answer.c_str(),
+            static_cast<long long>(loop.place), loop.head, loop.tail, limbs.answer.c_str(),
+            static_cast<long long>(limbs.place), limbs.head, limbs.tail);
         std::abort();
     }
     return 0;

@@ -30,7 +30,7 @@ struct CommandResult {
     int selStart = 0;
     int selEnd = 0;
     std::int32_t ms = 0; // the engine call, as the clock measured it
-    int fractionPlace = -1;
+    std::int64_t fractionPlace = -1;
     int repetendHead = 0;
     int repetendTail = 0;
 };

@@ -1,4 +1,5 @@
 #include "DecimalEngine.h"
+#include "FailingAllocation.h"
 
 #include <gtest/gtest.h>
 
@@ -41,10 +42,30 @@ TEST(Divide, StopRuleSignsAndScaling) {
         engine.m_fractionDigits = fractionDigits;
         EXPECT_EQ(engine.divide(a, b), quotient) << a << " / " << b << " to " << fractionDigits;
     }
-    // One that does not end is longer than the engine counts, and refused.
-    DecimalEngine engine;
-    engine.m_fractionDigits = 2147483647;
-    EXPECT_THROW(engine.divide("1", "7"), std::bad_alloc);
+}
+
+// A quotient to the largest precision that does not end has 2^31 digits or more: 1 / 1001
+// ends at place 2^31, past the 32-bit range. Its text is one block of its whole length asked
+// for before a digit is written, so where the memory is not there it is refused at once,
+// never grown by copies nor counted short by a place that wrapped.
+TEST(Divide, TheLargestPrecisionAsksForTheWholeQuotientAtOnce) {
+    const std::size_t places = 2147483647;
+    const std::tuple<const char *, const char *, std::size_t> rows[] = {
+        {"1", "7", 2 + places},             // "0." and the places asked for
+        {"1", "1001", 2 + places + 1},      // and the zero the last step brings down
+        {"-22", "7", 3 + places},           // "-3."
+        {"-1", "10000001", 3 + places + 5}, // five zeros
+    };
+    for (const auto &[a, b, length] : rows) {
+        for (const int detect : {0, 1}) {
+            DecimalEngine engine;
+            engine.m_fractionDigits = static_cast<int>(places);
+            engine.m_findRepetend = detect;
+            const AllocationLimit limit(std::size_t{1} << 30);
+            EXPECT_THROW(engine.divide(a, b), std::bad_alloc) << a << " / " << b;
+            EXPECT_GE(largestRefusedAllocation(), length) << a << " / " << b;
+        }
+    }
 }
 
 constexpr int untouched = -7; // what head and tail hold before the division

@@ -54,5 +54,19 @@ TEST(FastDivide, EveryPrecisionAgreesWithTheDigitLoop) {
                 expectSameAsDigitLoop(pair[0], pair[1], p, detect);
 }
 
+// The largest precision, where the places asked for and the integer places or the zero
+// places in front of them add up past the 32-bit range: quotients that end, by one limb and
+// by more, whole and with a fraction, after zero places or none.
+TEST(FastDivide, TheLargestPrecisionAgreesWithTheDigitLoop) {
+    const char *const pairs[][2] = {
+        {"1", "8"},       {"1", "8589934592"}, {"12345678901234567890", "125"},
+        {"7", "7"},       {"1", "1024000"},    {"3", "95367431640625000000"},
+        {"-0.5", "0.25"}, {"100", "1"},        {"1", "1000000000000000000000"},
+    };
+    for (const auto &pair : pairs)
+        for (const bool detect : {false, true})
+            expectSameAsDigitLoop(pair[0], pair[1], 2147483647, detect);
+}
+
 } // namespace
 } // namespace tallaro

@@ -2,6 +2,7 @@
 
 #include <malloc.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cstdlib>
 #include <new>
@@ -10,11 +11,14 @@ namespace {
 
 std::atomic<std::size_t> failFrom{0}; // 0: allocations do not fail
 std::atomic<std::size_t> liveBytes{0};
+std::atomic<std::size_t> largestRefused{0};
 
 void *allocate(std::size_t size) {
     const std::size_t limit = failFrom.load(std::memory_order_relaxed);
-    if (limit != 0 && size >= limit)
+    if (limit != 0 && size >= limit) {
+        largestRefused = std::max(largestRefused.load(std::memory_order_relaxed), size);
         throw std::bad_alloc();
+    }
     void *p = std::malloc(size == 0 ? 1 : size);
     if (p == nullptr)
         throw std::bad_alloc();
@@ -31,10 +35,15 @@ void release(void *p) noexcept {
 } // namespace
 
 AllocationLimit::AllocationLimit(std::size_t from) {
+    largestRefused = 0;
     failFrom = from;
 }
 AllocationLimit::~AllocationLimit() {
     failFrom = 0;
+}
+
+std::size_t largestRefusedAllocation() {
+    return largestRefused.load(std::memory_order_relaxed);
 }
 
 std::size_t liveAllocatedBytes() {

@@ -13,6 +13,10 @@ public:
     AllocationLimit &operator=(const AllocationLimit &) = delete;
 };
 
+// The largest allocation refused since the last AllocationLimit was made: how much the work
+// asked for at once, where it met the limit.
+std::size_t largestRefusedAllocation();
+
 // The bytes that operator new has given out and operator delete has not yet had back, on all
 // threads: what a piece of work still holds once it has ended.
 std::size_t liveAllocatedBytes();
