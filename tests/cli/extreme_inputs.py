@@ -1,7 +1,9 @@
 #!/usr/bin/env python3
 """Extreme inputs through tallaro-calc: operands of millions of digits, a million separators
 and a million fraction places. Each answer is checked exactly with Python's decimal module
-(libmpdec) and timed; the times are printed, not judged.
+(libmpdec) and timed; the times are printed, not judged. Where the memory is there, the
+largest precision too: 1 / 1001 to 2147483647 places, whose last place lies past the 32-bit
+range.
 
 usage: extreme_inputs.py TALLARO_CALC SANITIZED(0|1)
 The sanitized build runs every size a tenth as large: it is about ten times slower."""
@@ -91,6 +93,40 @@ def quotient_case(name, a, b, fraction_digits):
     check(name + ": sign", answer.startswith("-") == (a.startswith("-") != b.startswith("-")))
 
 
+def available_memory():
+    with open("/proc/meminfo") as info:
+        for line in info:
+            if line.startswith("MemAvailable:"):
+                return int(line.split()[1]) * 1024
+    return 0
+
+
+def largest_precision_case():
+    """1 / 1001 = 0.000999 000999 ...: the remainder at place 2147483647 is 10, one digit short
+    of the divisor's three, so the quotient ends one place further, at 2^31, and the repetend
+    is places 1 to 6. The answer, 2 GB long, is read as it comes."""
+    name = "/ to 2147483647 fraction digits"
+    needed = 3 << 30  # the quotient's text and the pipe's buffers beside it
+    if SCALE != 1 or available_memory() < needed:
+        print(f"{name}: skipped, it needs the optimised build and {needed >> 30} GiB")
+        return
+    start = time.monotonic()
+    calc = subprocess.Popen([CALC, "--digits", "2147483647", "--repetend", "1", "/", "1001"],
+                            stdout=subprocess.PIPE)
+    check(name + ": integer part", calc.stdout.read(2) == b"0.")
+    block = b"000999" * (1 << 20)
+    left = 1 << 31
+    while left > 0:
+        expected = block[:min(left, len(block))]
+        if calc.stdout.read(len(expected)) != expected:
+            failures.append(f"{name}: fraction wrong within its last {left} places")
+            break
+        left -= len(expected)
+    check(name + ": repetend places", calc.stdout.read() == b"\t1\t6\n")
+    check(name + ": status", calc.wait() == 0)
+    print(f"{name}: {time.monotonic() - start:.2f} s")
+
+
 def main():
     long, short = 10**7 // SCALE, 10**5 // SCALE
     sum_case(f"+ of {long}-digit operands", number(long - 10, 10, False), "+", number(long, 0, True))
@@ -106,6 +142,7 @@ def main():
     quotient_case(f"/ to {precision} fraction digits", "1", "7", precision)
     quotient_case(f"/ by a 40-digit divisor to {precision} fraction digits", "2",
                   number(40, 0, False), precision)
+    largest_precision_case()
     for failure in failures:
         print("FAIL", failure)
     return 1 if failures else 0
