@@ -5,6 +5,7 @@
 #include "DecimalEngine.h"
 #include "LimbDivide.h"
 #include "LimbMultiply.h"
+#include "Thresholds.h"
 
 #include <benchmark/benchmark.h>
 
@@ -59,8 +60,12 @@ void BM_DivideLimbs(benchmark::State &state) {
     const auto n = static_cast<std::size_t>(state.range(0));
     const tallaro::Limbs x = tallaro::packDigits(benchDigits(18 * n, 7));
     const tallaro::Limbs d = tallaro::packDigits(benchDigits(9 * n, 8));
+    // Second argument: 0 for long division, 1 for blocks from this size on (the reciprocal
+    // by long division), 2 for the engine's own threshold.
+    const std::size_t choices[] = {SIZE_MAX, n, tallaro::thresholds::kNewtonDivideMinLimbs};
+    const std::size_t from = choices[state.range(1)];
     for (auto _ : state)
-        benchmark::DoNotOptimize(tallaro::divideLimbs(x, d));
+        benchmark::DoNotOptimize(tallaro::divideLimbs(x, d, from));
 }
 
 // n x n limbs, the unit in which a 2n / n division's cost is counted.
@@ -75,11 +80,12 @@ void BM_MultiplyLimbs(benchmark::State &state) {
     }
 }
 
-// The sizes at which the division's cost is counted in products of its size, where the
+// The sizes at which the division's cost is counted in products of its size (the division by
+// the engine's own method; the product has no second argument to read), where the
 // blocks divide.
 void costSizes(benchmark::internal::Benchmark *b) {
     for (const int n : {2000, 10'000, 100'000, 1'000'000})
-        b->Arg(n);
+        b->Args({n, 2});
     b->Unit(benchmark::kMillisecond);
 }
 
@@ -101,7 +107,9 @@ BENCHMARK(BM_Detecting)
     ->Args({20, 18, 200})
     ->Args({1000, 7, 100'000})
     ->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_DivideLimbs)->RangeMultiplier(2)->Range(16, 8192)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_DivideLimbs)
+    ->ArgsProduct({{16, 64, 256, 512, 700, 800, 900, 1000, 1100, 1200, 1500, 2048, 8192}, {0, 1}})
+    ->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_DivideLimbs)->Apply(costSizes);
 BENCHMARK(BM_MultiplyLimbs)->Apply(costSizes);
 BENCHMARK(BM_SmallDivision)

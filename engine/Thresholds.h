@@ -41,6 +41,6 @@ inline constexpr std::uint64_t kLimbDivideMinDigitPairs = 24;
 // blocks of quotient limbs, each a product with the reciprocal and a cyclic product with the
 // divisor, instead of long division on wide limbs. The reciprocal's iteration starts from
 // divisors shorter than this too.
-inline constexpr std::size_t kNewtonDivideMinLimbs = 1200;
+inline constexpr std::size_t kNewtonDivideMinLimbs = 900;
 
 } // namespace tallaro::thresholds
