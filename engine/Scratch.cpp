@@ -47,6 +47,11 @@ std::uint32_t *allocate(std::size_t words) {
 
 } // namespace
 
+void releaseKeptScratch() {
+    for (Block &block : kept.blocks)
+        release(block);
+}
+
 void setFreshMemoryAdvice(FreshMemoryAdvice advice) {
     freshMemoryAdvice.store(advice, std::memory_order_relaxed);
 }
@@ -65,8 +70,7 @@ Scratch::Scratch(std::size_t words) : m_data(nullptr), m_words(std::max<std::siz
     try {
         m_data = allocate(m_words);
     } catch (const std::bad_alloc &) {
-        for (Block &block : kept.blocks)
-            release(block);
+        releaseKeptScratch();
         m_data = allocate(m_words);
     }
 }

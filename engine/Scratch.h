@@ -14,6 +14,9 @@ namespace tallaro {
 using FreshMemoryAdvice = void (*)(void *data, std::size_t bytes);
 void setFreshMemoryAdvice(FreshMemoryAdvice advice);
 
+// Lets go of the blocks this thread keeps for its next products (see Scratch).
+void releaseKeptScratch();
+
 // Working memory of a long product: uninitialised 32-bit words, 64-byte aligned. Pages fresh
 // from the system cost more to fault in than a transform spends on their values, so each
 // thread keeps the blocks of its last products (up to kKeptBytes in all) for the next ones;

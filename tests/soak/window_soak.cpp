@@ -9,6 +9,7 @@
 #include "ControlIds.h"
 #include "PrecisionField.h"
 #include "QtPlatform.h"
+#include "Scratch.h"
 #include "TextField.h"
 
 #include <QtTest>
@@ -28,6 +29,8 @@
 
 // The bytes allocated and not yet freed, where a sanitizer's allocator counts them.
 extern "C" __attribute__((weak)) std::size_t __sanitizer_get_current_allocated_bytes();
+extern "C" __attribute__((weak)) void __sanitizer_print_memory_profile(std::size_t top_percent,
+                                                                       std::size_t max_contexts);
 
 namespace tallaro::qt {
 namespace {
@@ -67,10 +70,11 @@ struct Session {
 class Soak {
   public:
     explicit Soak(std::uint64_t seed) : m_random(seed), m_session(std::make_unique<Session>()) {
-        // The engine keeps for the life of the process its transform's root tables, and each
-        // thread the working memory of its last products; the oracle runs on this thread. The
-        // largest products the soak can ask for are made once before the heap's baseline, so
-        // that those caches' growth is not read as memory a command kept.
+        // The engine keeps for the life of the process its transform's root tables, grown to
+        // the longest transform so far. The largest products the soak can ask for are made
+        // once before the heap's baseline, so that their growth is not read as memory a
+        // command kept. (The working memory each thread keeps for its next products is let
+        // go before every measure: the oracle runs on this thread.)
         for (const std::size_t digits :
              {std::size_t{1'000'100}, std::size_t{800'000}, std::size_t{600'000}}) {
             const std::string nines(digits, '9');
@@ -282,9 +286,13 @@ class Soak {
         field(ids::operandB).setPlainText({});
         command(ids::addButton);
         QGuiApplication::clipboard()->clear();
+        releaseKeptScratch();
         const std::size_t used = __sanitizer_get_current_allocated_bytes();
-        if (used > std::min(used, m_lowest) + kHeapSlack)
+        if (used > std::min(used, m_lowest) + kHeapSlack) {
             fail("the heap holds " + std::to_string((used - m_lowest) >> 20) + " MiB more");
+            if (__sanitizer_print_memory_profile) // what holds it, by where it was allocated
+                __sanitizer_print_memory_profile(90, 20);
+        }
         m_lowest = std::min(used, m_lowest);
         field(ids::operandA).setPlainText(operand(1'000'000));
         field(ids::operandB).setPlainText(operand(1'000));
