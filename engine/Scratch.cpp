@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <iterator>
 #include <new>
 #include <utility>
 
@@ -22,15 +23,19 @@ void release(Block &block) {
     block = {};
 }
 
-// At most two blocks: a product's limbs and its transforms' residues.
+// At most four blocks: a product's limbs and its transforms' residues, and the transforms a
+// division keeps of its reciprocal and its divisor while it makes those products.
 struct KeptBlocks {
-    Block blocks[2];
+    Block blocks[4];
     ~KeptBlocks() {
         for (Block &block : blocks)
             release(block);
     }
     std::size_t bytes() const {
-        return (blocks[0].words + blocks[1].words) * sizeof(std::uint32_t);
+        std::size_t words = 0;
+        for (const Block &block : blocks)
+            words += block.words;
+        return words * sizeof(std::uint32_t);
     }
 };
 
@@ -77,7 +82,9 @@ Scratch::Scratch(std::size_t words) : m_data(nullptr), m_words(std::max<std::siz
 
 Scratch::~Scratch() {
     Block mine{m_data, m_words};
-    Block &smaller = kept.blocks[0].words <= kept.blocks[1].words ? kept.blocks[0] : kept.blocks[1];
+    Block &smaller =
+        *std::min_element(std::begin(kept.blocks), std::end(kept.blocks),
+                          [](const Block &a, const Block &b) { return a.words < b.words; });
     const std::size_t bytesIfKept =
         kept.bytes() - smaller.words * sizeof(std::uint32_t) + mine.words * sizeof(std::uint32_t);
     if (mine.words > smaller.words && bytesIfKept <= kKeptBytes)
