@@ -91,8 +91,7 @@ class BlockDivision {
         top = top.subspan(zeros);
         Limbs product(top.size() + m_inverse.size() + zeros, 0);
         m_timesInverse.whole(top, std::span(product).subspan(zeros));
-        Limbs q(product.begin() + static_cast<std::ptrdiff_t>(std::min(m_block, product.size())),
-                product.end());
+        Limbs q(product.begin() + static_cast<std::ptrdiff_t>(m_block), product.end());
         q.resize(k + 1, 0);
         return q;
     }

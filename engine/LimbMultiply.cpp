@@ -110,6 +110,15 @@ std::size_t nttMinLimbs() {
     return limbs;
 }
 
+// x * y modulo base^L - 1 into out, L = out.size(): the whole product, its limbs from L up
+// added onto those below (base^L is 1 modulo base^L - 1), where the transform does not serve.
+void multiplyCyclic(std::span<const Limb> x, std::span<const Limb> y, std::span<Limb> out) {
+    Limbs product;
+    growPolled(product, x.size() + y.size(), 0);
+    multiplyLimbs(x, y, product);
+    reduceCyclic(product, out);
+}
+
 } // namespace
 
 void multiplyLimbs(std::span<const Limb> x, std::span<const Limb> y, std::span<Limb> product) {
@@ -126,17 +135,6 @@ void multiplyLimbs(std::span<const Limb> x, std::span<const Limb> y, std::span<L
 std::size_t cyclicLength(std::size_t minimum) {
     const std::size_t length = nttCyclicLength(minimum);
     return length != 0 ? length : minimum;
-}
-
-void multiplyCyclic(std::span<const Limb> x, std::span<const Limb> y, std::span<Limb> out) {
-    if (std::min(x.size(), y.size()) >= nttMinLimbs() && isNttLength(out.size())) {
-        nttMultiplyCyclic(x, y, out);
-        return;
-    }
-    Limbs product;
-    growPolled(product, x.size() + y.size(), 0);
-    multiplyLimbs(x, y, product);
-    reduceCyclic(product, out);
 }
 
 FixedFactor::FixedFactor(std::span<const Limb> factor, std::size_t length)

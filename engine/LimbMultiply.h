@@ -67,15 +67,9 @@ void multiplyInSlices(std::span<const Limb> x, std::span<const Limb> y, std::spa
 // The fastest method for the operands' sizes.
 void multiplyLimbs(std::span<const Limb> x, std::span<const Limb> y, std::span<Limb> product);
 
-// The length L of at least `minimum` limbs at which multiplyCyclic is cheapest: one the
-// transform has, where there is one.
+// The length L of at least `minimum` limbs at which a product modulo base^L - 1 is cheapest
+// (FixedFactor::wrapped): one the transform has, where there is one.
 std::size_t cyclicLength(std::size_t minimum);
-
-// x * y modulo base^L - 1 into out, L = out.size() limbs: the product's limbs from L up are
-// added onto those below, since base^L is 1 modulo base^L - 1. Either operand may be longer
-// than L. Where the transform would form the product and L is one of its lengths, it wraps
-// round by itself and costs an L-limb transform; otherwise the whole product is folded.
-void multiplyCyclic(std::span<const Limb> x, std::span<const Limb> y, std::span<Limb> out);
 
 // Products of several operands by one factor. Where the transform forms them at the length
 // given, the factor's transforms are worked out once and each product transforms only its

@@ -1,13 +1,14 @@
 // Products by number-theoretic transforms.
 //
 // Why every coefficient comes out exact: the cyclic convolution's coefficient
-// c_k = sum over i + j = k modulo n of x_i y_j has at most min(lx, ly) <= n terms, each below
-// (10^9)^2, so c_k < n * 10^18. The longest transform has n = 5 * 2^23 points, so
-// c_k < 4.2 * 10^25, six times below p0 p1 p2 = 2.51 * 10^26: the three residues determine c_k, and
-// Garner's mixed-radix digits c_k = d0 + p0 (d1 + p1 d2) with d_i < p_i recover it. Carrying into
-// base 10^9 stays inside 64 bits whatever the digits: inner = d1 + p1 d2 < p1 p2 < 2^60, p0 < 2^29,
-// so with a carry below 2^60, low = d0 + p0 (inner mod 10^9) + carry < 2^61 and the next carry, low
-// / 10^9 + p0 (inner / 10^9), is again below 2^60.
+// c_k = sum over i + j = k modulo n of x_i y_j has at most min(lx, ly) <= n terms, each
+// below (10^9)^2, so c_k < n * 10^18. The longest transform has n = 5 * 2^23 points, so
+// c_k < 4.2 * 10^25, six times below p0 p1 p2 = 2.51 * 10^26: the three residues determine
+// c_k, and Garner's mixed-radix digits c_k = d0 + p0 (d1 + p1 d2) with d_i < p_i recover it.
+// Carrying into base 10^9 stays inside 64 bits whatever the digits:
+// inner = d1 + p1 d2 < p1 p2 < 2^60, p0 < 2^29, so with a carry below 2^60,
+// low = d0 + p0 (inner mod 10^9) + carry < 2^61 and the next carry,
+// low / 10^9 + p0 (inner / 10^9), is again below 2^60.
 #include "Ntt.h"
 
 #include "LimbMultiply.h"
@@ -333,32 +334,12 @@ Plan planOfLength(std::size_t n) {
     return {odd, n / odd};
 }
 
-// value, or its residue modulo base^n - 1 in fold when it is longer than n limbs: all that a
-// product wrapped round at n can see of it.
-std::span<const Limb> foldedTo(std::size_t n, std::span<const Limb> value, Limbs &fold) {
-    if (value.size() <= n)
-        return value;
-    growPolled(fold, n, 0);
-    reduceCyclic(value, fold);
-    return fold;
-}
-
 // y times the factor whose transforms at length n were kept (one run of n values per prime).
 void multiplyByKept(const std::uint32_t *transforms, std::size_t n, NttKernel kernel,
                     std::span<const Limb> y, const Product &product) {
     transformProduct(Operand(y), product, kernelsFor(kernel), planOfLength(n), false,
                      [transforms, n](std::size_t prime, const Transform &, std::uint32_t *,
                                      std::uint32_t *) { return transforms + prime * n; });
-}
-
-// A product modulo base^n - 1 from a transform of length n, which wraps it round: n
-// coefficients and the two limbs of carry out of the last, which base^n = 1 brings back to
-// the bottom. multiply(product) forms it.
-template <class Multiply> void wrappedRound(std::span<Limb> out, Multiply multiply) {
-    Limbs product;
-    growPolled(product, out.size() + 2, 0);
-    multiply(Product(product));
-    reduceCyclic(product, out);
 }
 
 } // namespace
@@ -411,18 +392,6 @@ void nttMultiply(std::span<const Limb> x, std::span<const Limb> y, std::span<Lim
         multiplyInSlices(x, y, product, maxLength / 2, direct);
 }
 
-void nttMultiplyCyclic(std::span<const Limb> x, std::span<const Limb> y, std::span<Limb> out,
-                       NttKernel kernel) {
-    const std::size_t n = out.size();
-    assert(n >= 2);
-    Limbs xFolded, yFolded;
-    x = foldedTo(n, x, xFolded);
-    y = foldedTo(n, y, yFolded);
-    wrappedRound(out, [&](const Product &product) {
-        multiplyByTransforms(Operand(x), Operand(y), product, kernelsFor(kernel), planOfLength(n));
-    });
-}
-
 NttFactor::NttFactor(std::span<const Limb> x, std::size_t length, NttKernel kernel)
     : m_kernel(kernel), m_limbs(x.size()), m_length(length),
       m_transforms(std::make_unique<Scratch>(3 * length)) {
@@ -440,11 +409,19 @@ void NttFactor::multiplyWhole(std::span<const Limb> y, std::span<Limb> product) 
 
 void NttFactor::multiplyWrapped(std::span<const Limb> y, std::span<Limb> out) const {
     assert(out.size() == m_length);
-    Limbs yFolded;
-    y = foldedTo(m_length, y, yFolded);
-    wrappedRound(out, [&](const Product &product) {
-        multiplyByKept(m_transforms->words().data(), m_length, m_kernel, y, product);
-    });
+    // A longer y is folded first: the wrap-round sees only its residue modulo base^n - 1.
+    Limbs folded;
+    if (y.size() > m_length) {
+        growPolled(folded, m_length, 0);
+        reduceCyclic(y, folded);
+        y = folded;
+    }
+    // n coefficients, each wrapped round already, and the two limbs of carry out of the last,
+    // which base^n = 1 brings back to the bottom.
+    Limbs product;
+    growPolled(product, m_length + 2, 0);
+    multiplyByKept(m_transforms->words().data(), m_length, m_kernel, y, Product(product));
+    reduceCyclic(product, out);
 }
 
 void nttMultiplyDigits(std::string_view x, std::string_view y, std::span<char> out,

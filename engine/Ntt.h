@@ -39,12 +39,6 @@ void nttMultiply(std::span<const Limb> x, std::span<const Limb> y, std::span<Lim
                  NttKernel kernel = fastestNttKernel(),
                  std::size_t maxLength = thresholds::kNttMaxLength);
 
-// x * y modulo base^L - 1 into out, L = out.size() a transform length (isNttLength): the
-// cyclic convolution wraps round by itself, so this costs an L-limb transform however long
-// the whole product would be. Operands longer than L are folded to L limbs first.
-void nttMultiplyCyclic(std::span<const Limb> x, std::span<const Limb> y, std::span<Limb> out,
-                       NttKernel kernel = fastestNttKernel());
-
 // One factor's transforms at one length, kept to multiply several others by it: each product
 // then transforms only the other operand, two transforms per prime instead of three.
 class NttFactor {
