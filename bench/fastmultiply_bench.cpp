@@ -1,10 +1,12 @@
 // Multiplication: each limb method across the sizes where the thresholds sit (the transform
 // on both kernels), the digit loop against the limb path on short operands, whole products of
-// 10^3 to 10^7 digits, and the transform of digit texts on both kernels.
+// 10^3 to 10^8 digits, and the transform of digit texts on both kernels.
 #include "BenchOperands.h"
 #include "DecimalEngine.h"
+#include "LargePages.h"
 #include "LimbMultiply.h"
 #include "Ntt.h"
+#include "Scratch.h"
 
 #include <benchmark/benchmark.h>
 
@@ -12,6 +14,13 @@ namespace {
 
 using tallaro::Limb;
 using tallaro::Limbs;
+
+// Fresh working memory gets large pages, as in tallaro and tallaro-calc: at 10^8 digits
+// faulting in small ones costs as much as several levels of the transform.
+const bool kLargePages = [] {
+    tallaro::setFreshMemoryAdvice(tallaro::adviseLargePages);
+    return true;
+}();
 
 // Square products of state.range(0) limbs by one method.
 void runMethod(benchmark::State &state, tallaro::LimbMultiplier method) {
@@ -95,6 +104,7 @@ BENCHMARK(BM_Multiply)
     ->Arg(100000)
     ->Arg(1000000)
     ->Arg(10000000)
+    ->Arg(100000000)
     ->Unit(benchmark::kMillisecond);
 
 // Square-free products of two digit texts of state.range(0) digits by the transform alone.
@@ -111,7 +121,7 @@ template <tallaro::NttKernel kernel> void BM_TransformDigits(benchmark::State &s
 
 BENCHMARK(BM_TransformDigits<NttKernel::Avx2>)
     ->RangeMultiplier(10)
-    ->Range(10000, 10000000)
+    ->Range(10000, 100000000)
     ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_TransformDigits<NttKernel::Portable>)
     ->RangeMultiplier(10)

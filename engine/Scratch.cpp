@@ -45,8 +45,7 @@ std::atomic<FreshMemoryAdvice> freshMemoryAdvice{nullptr};
 
 std::uint32_t *allocate(std::size_t words) {
     void *const data = ::operator new[](words * sizeof(std::uint32_t), kAlignment);
-    if (const FreshMemoryAdvice advice = freshMemoryAdvice.load(std::memory_order_relaxed))
-        advice(data, words * sizeof(std::uint32_t));
+    adviseFreshMemory(data, words * sizeof(std::uint32_t));
     return static_cast<std::uint32_t *>(data);
 }
 
@@ -59,6 +58,13 @@ void releaseKeptScratch() {
 
 void setFreshMemoryAdvice(FreshMemoryAdvice advice) {
     freshMemoryAdvice.store(advice, std::memory_order_relaxed);
+}
+
+void adviseFreshMemory(void *data, std::size_t bytes) {
+    constexpr std::size_t kLargePage = std::size_t{2} << 20;
+    const FreshMemoryAdvice advice = freshMemoryAdvice.load(std::memory_order_relaxed);
+    if (advice != nullptr && bytes >= kLargePage)
+        advice(data, bytes);
 }
 
 Scratch::Scratch(std::size_t words) : m_data(nullptr), m_words(std::max<std::size_t>(words, 1)) {

@@ -6,13 +6,18 @@
 
 namespace tallaro {
 
-// Called with every block Scratch takes fresh from the system, before anything touches it.
-// Faulting in fresh pages can cost more than a transform spends on their values (some 4 s a
-// GiB on a virtual machine, 1.6 s for the 400 MB of a 10^8-digit product), so a program may
+// Called with every block Scratch takes fresh from the system, and with the fresh part of every
+// long text or vector reserved by reserveFresh, before anything touches it. Faulting in fresh
+// pages can cost more than a transform spends on their values (some 4 s a GiB on a virtual
+// machine, 1.6 s for the 400 MB of a 10^8-digit product), so a program may
 // install one that asks the system for large pages; the engine itself stays within the
 // standard library and installs none.
 using FreshMemoryAdvice = void (*)(void *data, std::size_t bytes);
 void setFreshMemoryAdvice(FreshMemoryAdvice advice);
+
+// Passes memory nothing has touched yet to the installed advice, when there is one and the
+// memory could hold a large page (2 MiB).
+void adviseFreshMemory(void *data, std::size_t bytes);
 
 // Lets go of the blocks this thread keeps for its next products (see Scratch).
 void releaseKeptScratch();

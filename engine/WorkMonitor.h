@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Scratch.h"
+
 #include <algorithm>
 #include <atomic>
 #include <cstddef>
@@ -83,12 +85,23 @@ class PollCounter {
     std::size_t m_units = 0;
 };
 
+// Reserves room for `size` elements; memory the reservation takes fresh is offered the large
+// pages the program may have asked for (setFreshMemoryAdvice) before anything touches it.
+template <class Container> void reserveFresh(Container &container, std::size_t size) {
+    if (size <= container.capacity())
+        return;
+    container.reserve(size);
+    adviseFreshMemory(container.data() + container.size(),
+                      (container.capacity() - container.size()) *
+                          sizeof(typename Container::value_type));
+}
+
 // Grows a text or vector to `size` elements `fill`, a block at a time with a poll between
 // blocks (its capacity is reserved once).
 template <class Container>
 void growPolled(Container &container, std::size_t size, typename Container::value_type fill) {
     constexpr std::size_t block = std::size_t{1} << 20;
-    container.reserve(size);
+    reserveFresh(container, size);
     while (container.size() < size) {
         container.insert(container.end(), std::min(block, size - container.size()), fill);
         pollForStop();
@@ -99,7 +112,7 @@ void growPolled(Container &container, std::size_t size, typename Container::valu
 template <class Container, class Source>
 void appendPolled(Container &container, const Source &from) {
     constexpr std::size_t block = std::size_t{1} << 20;
-    container.reserve(container.size() + from.size());
+    reserveFresh(container, container.size() + from.size());
     for (std::size_t at = 0; at < from.size(); at += block) {
         const std::size_t n = std::min(block, from.size() - at);
         container.insert(container.end(), from.begin() + static_cast<std::ptrdiff_t>(at),

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 namespace tallaro {
 namespace {
@@ -80,6 +81,31 @@ TEST(WorkMonitor, OnlyTheOutermostLoopReportsInsideItsRangeAndTheShareOnlyRises)
         EXPECT_LT(monitor.progress(), 0);
     }
     EXPECT_EQ(monitor.progress(), 0);
+}
+
+std::vector<std::pair<const char *, std::size_t>> advised;
+
+// The long texts of an answer are offered the large pages a program asks for, as the
+// transforms' working memory is: at 10^8 digits the small pages of the answer alone cost
+// about as much as its product.
+TEST(FreshMemory, TheLongTextsOfAnAnswerAreOfferedTheAdvice) {
+    setFreshMemoryAdvice([](void *data, std::size_t bytes) {
+        advised.emplace_back(static_cast<const char *>(data), bytes);
+    });
+    test::RandomOperands random(5);
+    DecimalEngine engine;
+    const std::string product =
+        engine.calculate(random.digits(2'000'000), "*", random.digits(2'000'000));
+    setFreshMemoryAdvice(nullptr);
+    const auto wasAdvised = [](const std::string &text) {
+        for (const auto &[data, bytes] : advised)
+            if (data <= text.data() && text.data() + text.size() <= data + bytes)
+                return true;
+        return false;
+    };
+    ASSERT_EQ(product.size(), 4'000'000U);
+    EXPECT_TRUE(wasAdvised(product));
+    EXPECT_TRUE(wasAdvised(engine.m_product));
 }
 
 } // namespace
