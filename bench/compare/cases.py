@@ -25,9 +25,11 @@ class Case:
     b: Operand
     digits: int = 0  # fraction digits of a quotient
     repetend: bool = False
-    # Tools whose time is shown. Every tool runs, but bc and Python do not search for a
-    # repetend: there they only check the quotient, and their times would compare nothing.
+    # Tools whose time is shown. Every tool in `tools` runs, but bc and Python do not search
+    # for a repetend: there they only check the quotient, and their times would compare
+    # nothing.
     timed: tuple = TOOLS
+    tools: tuple = TOOLS
 
 
 def size_text(n):
@@ -65,9 +67,20 @@ def _divisions(big, small, repetend):
                  rnd(repetend), repetend, repetend=True, timed=("tallaro",))]
 
 
-def full_cases():
+def _division_sweep(n):
+    """The in-process table's two division rows as whole processes, against GMP alone: bc and
+    Python pass any time limit from 10^6 digits on."""
+    both = ("tallaro", "gmp")
+    return [Case(f"{size_text(n)} ÷ {size_text(n // 2)}, 1000 places", "/", rnd(n), rnd(n // 2),
+                 1000, timed=both, tools=both),
+            Case(f"1 ÷ {size_text(n)}, {size_text(2 * n)} places", "/", lit("1"), rnd(n), 2 * n,
+                 timed=both, tools=both)]
+
+
+def full_cases(max_exponent):
     return (_addsub(10**6) + _addsub(10**7) + [_mul(10**k) for k in range(3, 7)]
-            + _divisions(10**6, 10**5, 10**4))
+            + _divisions(10**6, 10**5, 10**4)
+            + [c for k in range(3, max_exponent + 1) for c in _division_sweep(10**k)])
 
 
 def quick_cases():

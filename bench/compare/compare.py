@@ -73,6 +73,8 @@ def run_case(case, args, work):
     result = Result(case)
     outputs = {}
     for tool, command in commands(case, args).items():
+        if tool not in case.tools:
+            continue
         outputs[tool] = work / "answers" / f"{tsv.stem}-{case.digits}.{tool}"
         outputs[tool].parent.mkdir(parents=True, exist_ok=True)
         repeat = args.repeat if tool in case.timed else 1
@@ -116,8 +118,9 @@ def parse_args():
     parser.add_argument("--gmp", required=True, help="the gmp_calc program")
     parser.add_argument("--inprocess", required=True, help="the inprocess_compare program")
     parser.add_argument("--in-process-up-to", type=int, default=7, dest="max_exponent",
-                        help="largest size of the in-process table, as a power of ten (default "
-                             "7; 0 leaves the table out)")
+                        help="largest size of the in-process table and of the whole-process "
+                             "division rows against GMP, as a power of ten (default 7; 0 "
+                             "leaves both out)")
     parser.add_argument("--cpu", type=int, default=inprocess.default_cpu(),
                         help="the processor the in-process runs are pinned to")
     parser.add_argument("--work", required=True, type=Path, help="folder for operands and answers")
@@ -135,7 +138,7 @@ def main():
         args.max_exponent = min(args.max_exponent, 4)
     args.work.mkdir(parents=True, exist_ok=True)
     results = []
-    chosen = cases.quick_cases() if args.quick else cases.full_cases()
+    chosen = cases.quick_cases() if args.quick else cases.full_cases(args.max_exponent)
     for case in (c for c in chosen if args.only in c.name):
         results.append(run_case(case, args, args.work))
         print(f"{case.name}: {results[-1].check}", file=sys.stderr, flush=True)
