@@ -171,8 +171,11 @@ class Transform {
         const std::uint32_t twoP = 2 * m_modulus.p; // 10^9 < 3p for every prime
         for (std::size_t start = 0; start < n; start += kPassBlock) {
             const std::size_t end = std::min(n, start + kPassBlock);
+            // A pass block wholly past the operand reads nothing: its start lies beyond the
+            // operand's end, where even an empty read would index outside it.
             const std::size_t read = std::clamp(limbs, start, end);
-            operand.read(start, {a + start, read - start});
+            if (read > start)
+                operand.read(start, {a + start, read - start});
             for (std::size_t i = start; i < read; ++i)
                 a[i] = shrink(a[i], twoP);
             std::fill(a + read, a + end, 0u);

@@ -176,6 +176,10 @@ TEST(MultiplyDigits, LongOperands) {
     const std::string x = random.digits(150000, DigitKind::Edgy);
     const std::string y = random.digits(20000, DigitKind::Edgy);
     ASSERT_EQ(viaMultiplyDigits(x, y), expectedDigits(x, y));
+    // A transform of more points than one pass over them takes (2^18), with an operand that
+    // ends before the second pass begins: its later passes read nothing of it.
+    const std::string lopsided = random.digits(2'400'000);
+    ASSERT_EQ(viaMultiplyDigits(lopsided, y), expectedDigits(lopsided, y));
     const std::size_t ntt = 9 * thresholds::kNttMinLimbs;
     const std::string u = random.digits(ntt, DigitKind::AllNines);
     const std::string v = random.digits(ntt + 1, DigitKind::Edgy);
