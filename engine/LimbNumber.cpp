@@ -200,14 +200,16 @@ void reduceCyclic(std::span<const Limb> value, std::span<Limb> out) {
     const std::size_t length = out.size();
     assert(length >= 2);
     std::fill(out.begin(), out.end(), Limb{0});
-    for (std::size_t start = 0; start < value.size(); start += length) {
-        const auto piece = value.subspan(start, std::min(length, value.size() - start));
-        for (Limb c = addLimbsWithCarry(out, piece, 0); c != 0;)
-            c = addLimbsWithCarry(out, std::span(&c, 1), 0);
-    }
+    for (std::size_t start = 0; start < value.size(); start += length)
+        addCyclic(out, value.subspan(start, std::min(length, value.size() - start)));
+}
+
+void addCyclic(std::span<Limb> value, std::span<const Limb> addend) {
+    for (Limb c = addLimbsWithCarry(value, addend, 0); c != 0;)
+        c = addLimbsWithCarry(value, std::span(&c, 1), 0);
     // base^L - 1 itself is 0.
-    if (std::all_of(out.begin(), out.end(), [](Limb l) { return l == kLimbBase - 1; }))
-        std::fill(out.begin(), out.end(), Limb{0});
+    if (std::all_of(value.begin(), value.end(), [](Limb l) { return l == kLimbBase - 1; }))
+        std::fill(value.begin(), value.end(), Limb{0});
 }
 
 void subtractCyclic(std::span<Limb> value, std::span<const Limb> subtrahend) {

@@ -64,6 +64,10 @@ bool subtractMultiple(std::span<Limb> window, std::span<const Limb> v, std::uint
 // carry out of the top going back to the bottom. The result is below base^L - 1.
 void reduceCyclic(std::span<const Limb> value, std::span<Limb> out);
 
+// value += addend modulo base^L - 1, L = value.size() >= addend.size(), the carry out of the
+// top going back to the bottom; value may be base^L - 1 (0 too), the result is below it.
+void addCyclic(std::span<Limb> value, std::span<const Limb> addend);
+
 // value -= subtrahend modulo base^L - 1, L = value.size(), both below base^L - 1.
 void subtractCyclic(std::span<Limb> value, std::span<const Limb> subtrahend);
 

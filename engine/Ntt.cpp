@@ -136,23 +136,32 @@ class Operand {
     std::string_view m_digits;
 };
 
-// Where the product goes: into limbs, or as digits straight into a text of its whole width.
+// Where the product goes: into limbs (those past the first span into the second, the carry
+// out of a product that wrapped round), or as digits straight into a text of its whole width.
 class Product {
   public:
-    explicit Product(std::span<Limb> limbs) : m_limbs(limbs), m_size(limbs.size()) {}
+    explicit Product(std::span<Limb> limbs, std::span<Limb> beyond = {})
+        : m_limbs(limbs), m_beyond(beyond), m_size(limbs.size() + beyond.size()) {}
     Product(std::span<char> digits, std::size_t limbs) : m_digits(digits), m_size(limbs) {}
 
     std::size_t size() const { return m_size; }
     // Limbs first, first + 1, ... of the product.
     void write(std::size_t first, std::span<const Limb> run) const {
-        if (m_digits.data())
+        if (m_digits.data()) {
             unpackDigits(run, first, m_digits);
-        else
-            std::copy(run.begin(), run.end(), m_limbs.begin() + static_cast<std::ptrdiff_t>(first));
+            return;
+        }
+        const std::size_t inside =
+            first < m_limbs.size() ? std::min(run.size(), m_limbs.size() - first) : 0;
+        if (inside > 0)
+            std::copy_n(run.begin(), inside, m_limbs.subspan(first).begin());
+        if (inside < run.size())
+            std::copy(run.begin() + static_cast<std::ptrdiff_t>(inside), run.end(),
+                      m_beyond.subspan(first + inside - m_limbs.size()).begin());
     }
 
   private:
-    std::span<Limb> m_limbs;
+    std::span<Limb> m_limbs, m_beyond;
     std::span<char> m_digits;
     std::size_t m_size;
 };
@@ -419,12 +428,11 @@ void NttFactor::multiplyWrapped(std::span<const Limb> y, std::span<Limb> out) co
         reduceCyclic(y, folded);
         y = folded;
     }
-    // n coefficients, each wrapped round already, and the two limbs of carry out of the last,
-    // which base^n = 1 brings back to the bottom.
-    Limbs product;
-    growPolled(product, m_length + 2, 0);
-    multiplyByKept(m_transforms->words().data(), m_length, m_kernel, y, Product(product));
-    reduceCyclic(product, out);
+    // n coefficients, each wrapped round already, straight into out, and the two limbs of
+    // carry out of the last, which base^n = 1 brings back to the bottom.
+    Limb carry[2];
+    multiplyByKept(m_transforms->words().data(), m_length, m_kernel, y, Product(out, carry));
+    addCyclic(out, carry);
 }
 
 void nttMultiplyDigits(std::string_view x, std::string_view y, std::span<char> out,
