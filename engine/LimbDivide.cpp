@@ -56,113 +56,161 @@ LimbQuotient longDivision(std::span<const Limb> x, std::span<const Limb> d) {
     return result;
 }
 
-// Division in blocks of quotient limbs from the top, for a normalised divisor v (top limb at
-// least base / 2): a block is estimated from the partial remainder's top limbs times a
-// reciprocal of v's top, and set right by the remainder it leaves.
+// X f, where X is the reciprocal of the top `block` limbs of V = v f and the factor
+// f = floor(base / (v's top limb + 1)) lifts V's top limb to base / 2 or more, as the
+// reciprocal needs. X has block + 1 limbs and is below 2 base^block, so X f, f <= base / 2,
+// fits block + 2.
+Limbs scaledInverse(std::span<const Limb> v, std::size_t block, std::size_t newtonFrom) {
+    const Limb f = kLimbBase / (v.back() + 1);
+    Limbs scaled;
+    std::span<const Limb> top = v.last(block);
+    if (f > 1) {
+        growPolled(scaled, v.size() + 1, 0);
+        multiplyByLimb(v, f, scaled); // v f stays below base^n
+        top = std::span<const Limb>(scaled).subspan(v.size() - block, block);
+    }
+    const Limbs x = reciprocal(top, newtonFrom);
+    Limbs result(x.size() + 1);
+    multiplyByLimb(x, f, result);
+    return result;
+}
+
+// Division in blocks of quotient limbs from the top, for a divisor v of n limbs: a block is
+// estimated from the partial dividend's top limbs times a reciprocal of v's top, and set
+// right by the remainder it leaves. The partial dividend of a block of k limbs is
+// P = r base^k + next, for the remainder r < v of the blocks above; it is held as its limbs,
+// next's below r's, in one buffer that also takes the remainder P - q v, so no block copies
+// more than r into place.
 class BlockDivision {
   public:
+    // Blocks of at most `block` limbs, block <= n.
     BlockDivision(std::span<const Limb> v, std::size_t block, std::size_t newtonFrom)
-        : m_v(v), m_block(block), m_inverse(reciprocal(v.last(block), newtonFrom)),
+        : m_v(v), m_block(block), m_inverse(scaledInverse(v, block, newtonFrom)),
           m_length(cyclicLength(v.size() + 2)),
-          m_timesInverse(m_inverse, nttLength(m_inverse.size() + block)), m_timesV(v, m_length) {}
+          m_timesInverse(m_inverse, nttLength(m_inverse.size() + block + 1)),
+          m_timesV(v, m_length) {
+        growPolled(m_partial, std::max(v.size() + block, m_length), 0);
+        growPolled(m_estimate, m_inverse.size() + block + 1, 0);
+        growPolled(m_product, m_length, 0);
+    }
+    // It holds spans of its own members.
+    BlockDivision(const BlockDivision &) = delete;
+    BlockDivision &operator=(const BlockDivision &) = delete;
 
-    // The next block of k limbs of the quotient of r base^k + next by v, for r below v; r
-    // becomes the remainder.
-    Limbs next(Limbs &r, std::span<const Limb> next) const {
-        const std::size_t k = next.size();
-        Limbs q = estimate(r, k);
-        settle(r, q, remainderModulo(r, next, q));
-        assert(q.back() == 0);
-        q.pop_back();
-        return q;
+    // Starts from r = top, which has fewer limbs than v.
+    void start(std::span<const Limb> top) {
+        assert(top.size() < m_v.size());
+        std::fill(std::copy(top.begin(), top.end(), m_partial.begin()),
+                  m_partial.begin() + static_cast<std::ptrdiff_t>(m_v.size()), Limb{0});
+    }
+
+    // The quotient of r base^k + next by v into q (both k limbs); r becomes the remainder.
+    void next(std::span<const Limb> next, std::span<Limb> q) {
+        const std::size_t k = next.size(), n = m_v.size();
+        std::copy_backward(m_partial.begin(), m_partial.begin() + static_cast<std::ptrdiff_t>(n),
+                           m_partial.begin() + static_cast<std::ptrdiff_t>(k + n));
+        std::copy(next.begin(), next.end(), m_partial.begin());
+        const std::span<Limb> estimated = estimate(k);
+        settle(remainderModulo(k, estimated), estimated);
+        assert(withoutLeadingZeros(estimated).size() <= k);
+        std::copy_n(estimated.begin(), k, q.begin());
+    }
+
+    // r, v's length of limbs.
+    std::span<const Limb> remainder() const {
+        return std::span<const Limb>(m_partial).first(m_v.size());
     }
 
   private:
-    // floor(r's top k limbs times the inverse / base^m_block): within a few of the block,
-    // k + 1 limbs. (A shorter block could use only the inverse's top k + 1 limbs, but the
-    // whole inverse's transforms are kept for the others.) r's top limbs are often short or
-    // end in zero limbs (a power of ten as the dividend), so only their significant part is
-    // multiplied.
-    Limbs estimate(std::span<const Limb> r, std::size_t k) const {
-        std::span<const Limb> top = withoutLeadingZeros(r.last(k));
+    // floor(T X f / base^(B+1)) for P's top k + 1 limbs T and the block length B: q - 3 to
+    // q + 4 for the block q = floor(P / v), k + 1 limbs and more. With V = v f,
+    // V_B = floor(V / base^(n-B)) the top B limbs the reciprocal X was taken of
+    // (V_B X < base^2B < V_B (X + 2), V_B >= base^B / 2, so X <= 2 base^B) and
+    // t = T f base^(B-1) / V_B, the exact q = floor(P f / V):
+    // - q + 1 > P f / V >= T f base^(n-1) / V > t V_B / (V_B + 1) = t - t / (V_B + 1), and
+    //   t / (V_B + 1) < 4 since T f < P f / base^(n-1) < V base^k / base^(n-1) <= base^(B+1);
+    //   the estimate is at most T f X / base^(B+1) <= t, so below q + 5.
+    // - q <= P f / V < (T + 1) f base^(n-1) / V <= t + f base^(B-1) / V_B <= t + 1, and
+    //   the estimate is above T f X / base^(B+1) - 1 > t - 2 T f / base^(B+1) - 1 > t - 3,
+    //   so above q - 4.
+    // r's top limbs are often short or end in zero limbs (a power of ten as the dividend), so
+    // only their significant part is multiplied.
+    std::span<Limb> estimate(std::size_t k) {
+        const std::size_t n = m_v.size();
+        std::span<const Limb> top =
+            withoutLeadingZeros(std::span<const Limb>(m_partial).subspan(n - 1, k + 1));
         std::size_t zeros = 0;
         while (zeros < top.size() && top[zeros] == 0)
             ++zeros;
         top = top.subspan(zeros);
-        Limbs product(top.size() + m_inverse.size() + zeros, 0);
-        m_timesInverse.whole(top, std::span(product).subspan(zeros));
-        Limbs q(product.begin() + static_cast<std::ptrdiff_t>(m_block), product.end());
-        q.resize(k + 1, 0);
-        return q;
+        const std::span<Limb> product = std::span(m_estimate).first(m_inverse.size() + k + 1);
+        const std::size_t used = zeros + top.size() + m_inverse.size();
+        std::fill(product.begin(), product.begin() + static_cast<std::ptrdiff_t>(zeros), Limb{0});
+        std::fill(product.begin() + static_cast<std::ptrdiff_t>(used), product.end(), Limb{0});
+        m_timesInverse.whole(top, product.subspan(zeros, used - zeros));
+        return product.subspan(m_block + 1);
     }
 
-    // r base^k + next - q v modulo base^L - 1: the limbs of q v from v's length up agree with
-    // those of r base^k + next but for the last few, so a cyclic product gives the rest.
-    Limbs remainderModulo(std::span<const Limb> r, std::span<const Limb> next,
-                          std::span<const Limb> q) const {
-        Limbs partial(next.begin(), next.end());
-        partial.insert(partial.end(), r.begin(), r.end());
-        Limbs e(m_length), product(m_length);
-        reduceCyclic(partial, e);
-        m_timesV.wrapped(withoutLeadingZeros(q), product);
-        subtractCyclic(e, product);
+    // P - q v modulo base^L - 1: the limbs of q v from v's length up agree with those of P but
+    // for the last few, so a cyclic product gives the rest. P's limbs from L up are added onto
+    // those below in place (base^L is 1 modulo base^L - 1).
+    std::span<Limb> remainderModulo(std::size_t k, std::span<const Limb> q) {
+        const std::size_t width = m_v.size() + k;
+        const std::span<Limb> e = std::span(m_partial).first(m_length);
+        if (width > m_length)
+            addCyclic(e, std::span<const Limb>(m_partial).subspan(m_length, width - m_length));
+        else
+            std::fill(e.begin() + static_cast<std::ptrdiff_t>(width), e.end(), Limb{0});
+        m_timesV.wrapped(withoutLeadingZeros(q), m_product);
+        subtractCyclic(e, m_product);
         return e;
     }
 
-    // From e, the remainder modulo base^L - 1 within a few divisors of [0, v), the remainder
-    // r in [0, v), with q adjusted to match.
-    void settle(Limbs &r, Limbs &q, Limbs e) const {
-        const std::size_t n = m_v.size();
-        const bool negative = takeCyclicSign(e, n + 1);
-        e.resize(n + 1);
-        if (negative) {
-            for (;; subtractLimbs(e, m_v)) {
-                subtractLimbs(q, kOne);
-                if (compareLimbs(e, m_v) <= 0)
-                    break;
-            }
-            Limbs below(m_v.begin(), m_v.end());
-            subtractLimbs(below, withoutLeadingZeros(e));
-            e = std::move(below);
-        }
-        for (; compareLimbs(e, m_v) >= 0; addLimbsAt(q, kOne, 0))
-            subtractLimbs(e, m_v);
-        e.resize(n);
-        r = std::move(e);
+    // From e, P - q v modulo base^L - 1 for the estimate q, the remainder in e's low n limbs,
+    // with q adjusted to match. P - q v lies within 4 v of [0, v), below base^(n+1) in size,
+    // and L >= n + 2: a negative one is held as base^L - 1 - |P - q v|, whose top limb is
+    // base - 1, and v is added until it is not.
+    void settle(std::span<Limb> e, std::span<Limb> q) const {
+        for (; e.back() != 0; subtractLimbs(q, kOne))
+            addCyclic(e, m_v);
+        assert(withoutLeadingZeros(e).size() <= m_v.size() + 1);
+        const std::span<Limb> r = e.first(m_v.size() + 1);
+        for (; compareLimbs(r, m_v) >= 0; addLimbsAt(q, kOne, 0))
+            subtractLimbs(r, m_v);
     }
 
     std::span<const Limb> m_v;
     std::size_t m_block;
-    Limbs m_inverse; // m_block + 1 limbs
+    Limbs m_inverse; // X f, block + 2 limbs
     std::size_t m_length;
-    // The products by the inverse and by v, whose transforms each block reuses.
+    // The products by X f and by v, whose transforms each block reuses.
     FixedFactor m_timesInverse, m_timesV;
+    // The partial dividend and then the remainder (the wrap-round length, or n + block where
+    // longer), the estimate's product and the cyclic one.
+    Limbs m_partial, m_estimate, m_product;
 };
 
-// u / v for a normalised v, both long; u has more limbs than v. The quotient's limbs below
-// v's length at the top go in blocks of at most v's length, of equal size; the remainder is
-// left in u's low v.size() limbs.
-Limbs blockDivide(Limbs &u, std::span<const Limb> v, std::size_t newtonFrom) {
-    const std::size_t n = v.size(), limbs = u.size() - n;
-    Limbs quotient;
-    growPolled(quotient, limbs + 1, 0);
-    Limbs r(u.end() - static_cast<std::ptrdiff_t>(n), u.end());
-    if (compareLimbs(r, v) >= 0) {
-        subtractLimbs(r, v);
-        quotient[limbs] = 1;
-    }
+// x / v, both long, x longer than v. The quotient goes in blocks of at most v's length, of
+// equal size, from r = x's top n - 1 limbs, which is below v.
+LimbQuotient blockDivide(std::span<const Limb> x, std::span<const Limb> v, std::size_t newtonFrom) {
+    const std::size_t n = v.size(), limbs = x.size() - n + 1;
     const std::size_t blocks = (limbs + n - 1) / n;
-    const BlockDivision division(v, (limbs + blocks - 1) / blocks, newtonFrom);
+    const std::size_t block = (limbs + blocks - 1) / blocks;
+    BlockDivision division(v, block, newtonFrom);
+    division.start(x.last(n - 1));
+    LimbQuotient result;
+    growPolled(result.quotient, limbs, 0);
     Progress progress(limbs);
     for (std::size_t end = limbs; end > 0;) {
-        const std::size_t k = std::min(end, (limbs + blocks - 1) / blocks);
+        const std::size_t k = std::min(end, block);
         end -= k;
-        const Limbs q = division.next(r, std::span<const Limb>(u).subspan(end, k));
-        std::copy(q.begin(), q.end(), quotient.begin() + static_cast<std::ptrdiff_t>(end));
+        division.next(x.subspan(end, k), std::span(result.quotient).subspan(end, k));
         progress.reach(limbs - end, kPollUnits); // a block is long work: report each one
     }
-    u = std::move(r);
-    return quotient;
+    trim(result.quotient);
+    const std::span<const Limb> r = withoutLeadingZeros(division.remainder());
+    result.remainder.assign(r.begin(), r.end());
+    return result;
 }
 
 } // namespace
@@ -192,20 +240,7 @@ LimbQuotient divideLimbs(std::span<const Limb> x, std::span<const Limb> d, std::
     // quotient is short, however long the divisor (1 / a long divisor to as many places).
     if (std::min(d.size(), x.size() - d.size() + 1) < newtonFrom)
         return longDivision(x, d);
-    // Scaling both by the same factor lifts the divisor's top limb to base / 2 or more, which
-    // the reciprocal needs; the remainder is scaled back at the end.
-    const Limb factor = kLimbBase / (d.back() + 1);
-    Limbs v(d.size() + 1), u;
-    growPolled(u, x.size() + 1, 0);
-    multiplyByLimb(d, factor, v);
-    v.pop_back(); // d * factor stays below base^d.size()
-    multiplyByLimb(x, factor, u);
-    result.quotient = blockDivide(u, v, newtonFrom);
-    divideByLimb(u, factor, u);
-    trim(result.quotient);
-    trim(u);
-    result.remainder = std::move(u);
-    return result;
+    return blockDivide(x, d, newtonFrom);
 }
 
 } // namespace tallaro
