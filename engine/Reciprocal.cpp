@@ -41,24 +41,24 @@ Limbs reciprocal(std::span<const Limb> d, std::size_t newtonFrom) {
     // of halves below (2h + 1 <= n + 2 limbs) fits the same length, so x is transformed once.
     const std::size_t length = cyclicLength(n + 2);
     const FixedFactor timesX(x, length);
-    Limbs e(length), power(length, 0);
+    Limbs e(length);
     timesX.wrapped(d, e);
-    power[(n + h) % length] = 1;
-    subtractCyclic(e, power);
-    Limbs t(n + 1);
+    // base^(n+h) taken off where it falls, a borrow out of the top coming back as one less.
+    if (subtractLimbsWithBorrow(std::span(e).subspan((n + h) % length), kOne) != 0)
+        subtractLimbs(e, kOne);
     std::size_t lowered = 0; // how much x is too big
-    if (takeCyclicSign(e, n + 1)) {
-        std::copy_n(e.begin(), n + 1, t.begin());
-    } else {
+    if (!takeCyclicSign(e, n + 1)) {
         // t = base^(n+h) - d x is made positive by taking d off it as often as x is lowered.
         for (e.resize(n + 1);; subtractLimbs(e, d)) {
             ++lowered;
             if (compareLimbs(e, d) < 0)
                 break;
         }
-        std::copy(d.begin(), d.end(), t.begin());
-        subtractLimbs(t, withoutLeadingZeros(e));
+        Limbs below(d.begin(), d.end());
+        subtractLimbs(below, withoutLeadingZeros(e));
+        e = std::move(below);
     }
+    const std::span<const Limb> t = e; // base^(n+h) - d x, its limbs from n + 1 up zero
 
     // X = x base^l + floor((t / base^l) x / base^(2h - l)), with x lowered only after its
     // transforms have served for this product too: (x - k) tHigh = x tHigh - k tHigh.
