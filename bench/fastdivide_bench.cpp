@@ -5,9 +5,12 @@
 #include "DecimalEngine.h"
 #include "LimbDivide.h"
 #include "LimbMultiply.h"
+#include "Reciprocal.h"
 #include "Thresholds.h"
 
 #include <benchmark/benchmark.h>
+
+#include <algorithm>
 
 namespace {
 
@@ -60,8 +63,8 @@ void BM_DivideLimbs(benchmark::State &state) {
     const auto n = static_cast<std::size_t>(state.range(0));
     const tallaro::Limbs x = tallaro::packDigits(benchDigits(18 * n, 7));
     const tallaro::Limbs d = tallaro::packDigits(benchDigits(9 * n, 8));
-    // Second argument: 0 for long division, 1 for blocks from this size on (the reciprocal
-    // by long division), 2 for the engine's own threshold.
+    // Second argument: 0 for long division, 1 for blocks from this size on (the reciprocal's
+    // iteration from its own threshold), 2 for the engine's own threshold.
     const std::size_t choices[] = {SIZE_MAX, n, tallaro::thresholds::kNewtonDivideMinLimbs};
     const std::size_t from = choices[state.range(1)];
     for (auto _ : state)
@@ -78,6 +81,18 @@ void BM_MultiplyLimbs(benchmark::State &state) {
         tallaro::multiplyLimbs(x, y, product);
         benchmark::DoNotOptimize(product.data());
     }
+}
+
+// The reciprocal of n limbs by long division (second argument 0) against one step of Newton's
+// iteration from the reciprocal of the top half by long division (1): where the iteration
+// starts.
+void BM_Reciprocal(benchmark::State &state) {
+    const auto n = static_cast<std::size_t>(state.range(0));
+    tallaro::Limbs d = tallaro::packDigits(benchDigits(9 * n, 9));
+    d.back() = std::max(d.back(), tallaro::kLimbBase / 2);
+    const std::size_t from = state.range(1) == 0 ? n + 1 : n;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(tallaro::reciprocal(d, from));
 }
 
 // The sizes at which the division's cost is counted in products of its size (the division by
@@ -109,6 +124,9 @@ BENCHMARK(BM_Detecting)
     ->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_DivideLimbs)
     ->ArgsProduct({{16, 64, 256, 512, 700, 800, 900, 1000, 1100, 1200, 1500, 2048, 8192}, {0, 1}})
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Reciprocal)
+    ->ArgsProduct({{100, 150, 200, 300, 400, 500, 600, 800, 1000}, {0, 1}})
     ->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_DivideLimbs)->Apply(costSizes);
 BENCHMARK(BM_MultiplyLimbs)->Apply(costSizes);

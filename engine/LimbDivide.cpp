@@ -69,7 +69,7 @@ Limbs scaledInverse(std::span<const Limb> v, std::size_t block, std::size_t newt
         multiplyByLimb(v, f, scaled); // v f stays below base^n
         top = std::span<const Limb>(scaled).subspan(v.size() - block, block);
     }
-    const Limbs x = reciprocal(top, newtonFrom);
+    const Limbs x = reciprocal(top, std::min(newtonFrom, thresholds::kNewtonReciprocalMinLimbs));
     Limbs result(x.size() + 1);
     multiplyByLimb(x, f, result);
     return result;

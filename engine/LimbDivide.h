@@ -17,8 +17,9 @@ struct LimbQuotient {
 // x / d and x mod d. d must not be zero. The method goes by the divisor's length: one limb
 // by short division, then long division on wide limbs, then, once divisor and quotient both
 // have `newtonFrom` limbs, blocks of quotient limbs by Newton's reciprocal, whose cost is a
-// small multiple of a product's. The tests and fuzz targets move `newtonFrom` to run either
-// method at any size.
+// small multiple of a product's; its reciprocal's iteration starts from `newtonFrom` limbs
+// or its own threshold, the smaller. The tests and fuzz targets move `newtonFrom` to run
+// either method at any size.
 LimbQuotient divideLimbs(std::span<const Limb> x, std::span<const Limb> d,
                          std::size_t newtonFrom = thresholds::kNewtonDivideMinLimbs);
 

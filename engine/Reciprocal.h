@@ -13,6 +13,6 @@ namespace tallaro {
 // a product of two halves, so the whole costs about two products of n limbs.
 // Below `newtonFrom` limbs it is found by long division.
 Limbs reciprocal(std::span<const Limb> d,
-                 std::size_t newtonFrom = thresholds::kNewtonDivideMinLimbs);
+                 std::size_t newtonFrom = thresholds::kNewtonReciprocalMinLimbs);
 
 } // namespace tallaro

@@ -39,8 +39,11 @@ inline constexpr std::uint64_t kLimbDivideMinDigitPairs = 24;
 
 // Divisor and quotient length, in limbs, from which division goes by Newton's reciprocal and
 // blocks of quotient limbs, each a product with the reciprocal and a cyclic product with the
-// divisor, instead of long division on wide limbs. The reciprocal's iteration starts from
-// divisors shorter than this too.
+// divisor, instead of long division on wide limbs.
 inline constexpr std::size_t kNewtonDivideMinLimbs = 900;
+
+// Length, in limbs, from which a reciprocal takes a step of Newton's iteration from the
+// reciprocal of its top half instead of being found by long division on wide limbs.
+inline constexpr std::size_t kNewtonReciprocalMinLimbs = 250;
 
 } // namespace tallaro::thresholds
