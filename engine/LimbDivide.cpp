@@ -90,7 +90,7 @@ class BlockDivision {
           m_timesInverse(m_inverse, nttLength(m_inverse.size() + block + 1)),
           m_timesV(v, m_length) {
         growPolled(m_partial, std::max(v.size() + block, m_length), 0);
-        growPolled(m_estimate, m_inverse.size() + block + 1, 0);
+        growPolled(m_estimate, m_inverse.size(), 0); // block + 2 limbs
         growPolled(m_product, m_length, 0);
     }
     // It holds spans of its own members.
@@ -122,8 +122,8 @@ class BlockDivision {
     }
 
   private:
-    // floor(T X f / base^(B+1)) for P's top k + 1 limbs T and the block length B: q - 3 to
-    // q + 4 for the block q = floor(P / v), k + 1 limbs and more. With V = v f,
+    // floor(T X f / base^(B+1)), or one less, for P's top k + 1 limbs T and the block length
+    // B: q - 4 to q + 4 for the block q = floor(P / v), k + 2 limbs or k + 1. With V = v f,
     // V_B = floor(V / base^(n-B)) the top B limbs the reciprocal X was taken of
     // (V_B X < base^2B < V_B (X + 2), V_B >= base^B / 2, so X <= 2 base^B) and
     // t = T f base^(B-1) / V_B, the exact q = floor(P f / V):
@@ -131,24 +131,24 @@ class BlockDivision {
     //   t / (V_B + 1) < 4 since T f < P f / base^(n-1) < V base^k / base^(n-1) <= base^(B+1);
     //   the estimate is at most T f X / base^(B+1) <= t, so below q + 5.
     // - q <= P f / V < (T + 1) f base^(n-1) / V <= t + f base^(B-1) / V_B <= t + 1, and
-    //   the estimate is above T f X / base^(B+1) - 1 > t - 2 T f / base^(B+1) - 1 > t - 3,
-    //   so above q - 4.
-    // r's top limbs are often short or end in zero limbs (a power of ten as the dividend), so
-    // only their significant part is multiplied.
+    //   floor(T f X / base^(B+1)) > T f X / base^(B+1) - 1 > t - 2 T f / base^(B+1) - 1 > t - 3,
+    //   so the estimate, that or one less, is above q - 5.
+    // T often ends in zero limbs (a power of ten as the dividend), which are not multiplied.
     std::span<Limb> estimate(std::size_t k) {
-        const std::size_t n = m_v.size();
-        std::span<const Limb> top =
-            withoutLeadingZeros(std::span<const Limb>(m_partial).subspan(n - 1, k + 1));
+        const std::size_t n = m_v.size(), shift = m_block + 1;
+        std::span<const Limb> top = std::span<const Limb>(m_partial).subspan(n - 1, k + 1);
         std::size_t zeros = 0;
         while (zeros < top.size() && top[zeros] == 0)
             ++zeros;
-        top = top.subspan(zeros);
-        const std::span<Limb> product = std::span(m_estimate).first(m_inverse.size() + k + 1);
-        const std::size_t used = zeros + top.size() + m_inverse.size();
-        std::fill(product.begin(), product.begin() + static_cast<std::ptrdiff_t>(zeros), Limb{0});
-        std::fill(product.begin() + static_cast<std::ptrdiff_t>(used), product.end(), Limb{0});
-        m_timesInverse.whole(top, product.subspan(zeros, used - zeros));
-        return product.subspan(m_block + 1);
+        top = withoutLeadingZeros(top.subspan(zeros));
+        const std::span<Limb> q = std::span(m_estimate).first(m_inverse.size() + k + 1 - shift);
+        std::fill(q.begin(), q.end(), Limb{0});
+        if (!top.empty()) {
+            // The product's limbs below the estimate's, and where its first limb goes.
+            const std::size_t cut = shift - std::min(shift, zeros), at = zeros + cut - shift;
+            m_timesInverse.high(top, cut, q.subspan(at, top.size() + m_inverse.size() - cut));
+        }
+        return q;
     }
 
     // P - q v modulo base^L - 1: the limbs of q v from v's length up agree with those of P but

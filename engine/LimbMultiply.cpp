@@ -150,6 +150,19 @@ void FixedFactor::whole(std::span<const Limb> y, std::span<Limb> out) const {
         multiplyLimbs(m_factor, y, out);
 }
 
+void FixedFactor::high(std::span<const Limb> y, std::size_t shift, std::span<Limb> out) const {
+    const std::size_t limbs = m_factor.size() + y.size();
+    assert(out.size() + shift == limbs);
+    if (m_transforms && y.size() >= nttMinLimbs() && limbs <= m_length + 1) {
+        m_transforms->multiplyHigh(y, shift, out);
+        return;
+    }
+    Limbs product;
+    growPolled(product, limbs, 0);
+    multiplyLimbs(m_factor, y, product);
+    std::copy(product.begin() + static_cast<std::ptrdiff_t>(shift), product.end(), out.begin());
+}
+
 void FixedFactor::wrapped(std::span<const Limb> y, std::span<Limb> out) const {
     assert(out.size() == m_length);
     if (m_transforms && y.size() >= nttMinLimbs())

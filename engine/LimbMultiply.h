@@ -81,6 +81,9 @@ class FixedFactor {
 
     // factor * y into out, which has factor.size() + y.size() limbs.
     void whole(std::span<const Limb> y, std::span<Limb> out) const;
+    // floor(factor * y / base^shift) or one less into out, which has the product's limbs
+    // from shift up.
+    void high(std::span<const Limb> y, std::size_t shift, std::span<Limb> out) const;
     // factor * y modulo base^L - 1 into out, which has the length's L limbs; y may be longer.
     void wrapped(std::span<const Limb> y, std::span<Limb> out) const;
 

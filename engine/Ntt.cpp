@@ -136,21 +136,36 @@ class Operand {
     std::string_view m_digits;
 };
 
-// Where the product goes: into limbs (those past the first span into the second, the carry
-// out of a product that wrapped round), or as digits straight into a text of its whole width.
+// Where the product goes: into limbs, or as digits straight into a text of its whole width.
+// The limbs may leave out the product's lowest (`skip` of them, which are then not worked
+// out exactly either: see joinResidues) and spill its top into a second span (the carry out
+// of a product that wrapped round).
 class Product {
   public:
-    explicit Product(std::span<Limb> limbs, std::span<Limb> beyond = {})
-        : m_limbs(limbs), m_beyond(beyond), m_size(limbs.size() + beyond.size()) {}
+    explicit Product(std::span<Limb> limbs, std::span<Limb> beyond = {}, std::size_t skip = 0)
+        : m_limbs(limbs), m_beyond(beyond), m_skip(skip),
+          m_size(skip + limbs.size() + beyond.size()) {}
     Product(std::span<char> digits, std::size_t limbs) : m_digits(digits), m_size(limbs) {}
 
     std::size_t size() const { return m_size; }
+    std::size_t skip() const { return m_skip; }
+    // Where limbs first to first + count - 1 go as they are, or nullptr where write places them.
+    Limb *place(std::size_t first, std::size_t count) const {
+        const bool inside =
+            !m_digits.data() && first >= m_skip && first - m_skip + count <= m_limbs.size();
+        return inside ? m_limbs.data() + (first - m_skip) : nullptr;
+    }
     // Limbs first, first + 1, ... of the product.
     void write(std::size_t first, std::span<const Limb> run) const {
         if (m_digits.data()) {
             unpackDigits(run, first, m_digits);
             return;
         }
+        const std::size_t dropped = first < m_skip ? std::min(run.size(), m_skip - first) : 0;
+        run = run.subspan(dropped);
+        if (run.empty())
+            return;
+        first = first + dropped - m_skip;
         const std::size_t inside =
             first < m_limbs.size() ? std::min(run.size(), m_limbs.size() - first) : 0;
         if (inside > 0)
@@ -163,7 +178,7 @@ class Product {
   private:
     std::span<Limb> m_limbs, m_beyond;
     std::span<char> m_digits;
-    std::size_t m_size;
+    std::size_t m_skip = 0, m_size;
 };
 
 // One prime's transforms of one length.
@@ -272,9 +287,13 @@ GarnerConstants garnerConstants(Plan plan) {
 }
 
 // Joins the inverse transforms' residues into base-10^9 limbs, carrying as it goes; each run
-// of limbs takes the place of its first residues before it is written out. The product holds
-// the coefficients and the carry out of the last: one limb for a whole product, two for one
-// that wrapped round (up to n * 10^18 over base^(n-1)).
+// of limbs is written where it goes, or takes the place of its first residues before it is
+// written out. The product holds the coefficients and the carry out of the last: one limb for
+// a whole product, two for one that wrapped round (up to n * 10^18 over base^(n-1)).
+// Where the product skips its limbs below s >= 2, the coefficients below s - 2 are not joined
+// and the carry they would bring is left out. Every coefficient is below n (base - 1)^2 with
+// n < base, so they add up to less than base^s, and the limbs from s up come out as
+// floor(value / base^s) or one less.
 void joinResidues(std::uint32_t *const (&r)[3], const Kernels &kernels, Plan plan,
                   const Product &product) {
     const GarnerConstants constants = garnerConstants(plan);
@@ -282,16 +301,20 @@ void joinResidues(std::uint32_t *const (&r)[3], const Kernels &kernels, Plan pla
     const std::size_t coefficients = std::min(plan.length(), product.size() - 1);
     assert(product.size() - coefficients <= 2);
     std::uint64_t carry = 0;
-    for (std::size_t start = 0; start < coefficients; start += kJoinRun) {
+    for (std::size_t start = std::max<std::size_t>(product.skip(), 2) - 2; start < coefficients;
+         start += kJoinRun) {
         const std::size_t run = std::min(kJoinRun, coefficients - start);
         kernels.garner(r[0] + start, r[1] + start, r[2] + start, run, constants);
-        for (std::size_t k = start; k < start + run; ++k) {
-            const std::uint64_t inner = r[1][k] + p1 * r[2][k];
-            const std::uint64_t low = r[0][k] + p0 * (inner % kLimbBase) + carry;
-            r[0][k] = static_cast<Limb>(low % kLimbBase);
+        Limb *const placed = product.place(start, run);
+        Limb *const out = placed != nullptr ? placed : r[0] + start;
+        for (std::size_t k = 0; k < run; ++k) {
+            const std::uint64_t inner = r[1][start + k] + p1 * r[2][start + k];
+            const std::uint64_t low = r[0][start + k] + p0 * (inner % kLimbBase) + carry;
+            out[k] = static_cast<Limb>(low % kLimbBase);
             carry = low / kLimbBase + p0 * (inner / kLimbBase);
         }
-        product.write(start, {r[0] + start, run});
+        if (placed == nullptr)
+            product.write(start, {out, run});
         pollForStop();
     }
     const Limb top[2] = {static_cast<Limb>(carry % kLimbBase),
@@ -417,6 +440,12 @@ NttFactor::NttFactor(std::span<const Limb> x, std::size_t length, NttKernel kern
 void NttFactor::multiplyWhole(std::span<const Limb> y, std::span<Limb> product) const {
     assert(product.size() == m_limbs + y.size() && product.size() <= m_length + 1);
     multiplyByKept(m_transforms->words().data(), m_length, m_kernel, y, Product(product));
+}
+
+void NttFactor::multiplyHigh(std::span<const Limb> y, std::size_t shift,
+                             std::span<Limb> out) const {
+    assert(out.size() + shift == m_limbs + y.size() && out.size() + shift <= m_length + 1);
+    multiplyByKept(m_transforms->words().data(), m_length, m_kernel, y, Product(out, {}, shift));
 }
 
 void NttFactor::multiplyWrapped(std::span<const Limb> y, std::span<Limb> out) const {

@@ -48,6 +48,9 @@ class NttFactor {
 
     // x * y into product, which has x.size() + y.size() limbs, at most length + 1.
     void multiplyWhole(std::span<const Limb> y, std::span<Limb> product) const;
+    // floor(x * y / base^shift) or one less into out (the product's limbs from shift up), at
+    // a saving of the coefficients below shift - 2.
+    void multiplyHigh(std::span<const Limb> y, std::size_t shift, std::span<Limb> out) const;
     // x * y modulo base^length - 1 into out, which has length limbs; y may be longer.
     void multiplyWrapped(std::span<const Limb> y, std::span<Limb> out) const;
 

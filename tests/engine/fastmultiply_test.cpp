@@ -165,6 +165,29 @@ TEST(Ntt, WrapRoundAgreesWithTheFoldedProduct) {
     }
 }
 
+// The product's limbs from a cut up, without the coefficients below the cut joined: the
+// exact top or one less, on all nines (every coefficient left out at its largest) and on
+// random limbs, from no cut to one near the top, on both kernels.
+TEST(Ntt, HighLimbsAreTheProductsOrOneLess) {
+    test::RandomOperands random(22);
+    for (const DigitKind kind : {DigitKind::AllNines, DigitKind::Random}) {
+        const Limbs x = packDigits(random.digits(9 * 3000, kind));
+        const Limbs y = packDigits(random.digits(9 * 2000, kind));
+        Limbs whole(x.size() + y.size());
+        multiplyLimbs(x, y, whole);
+        for (const std::size_t shift : {0u, 1u, 2u, 3u, 2500u, 4990u}) {
+            const Limbs top(whole.begin() + static_cast<std::ptrdiff_t>(shift), whole.end());
+            for (const NttKernel kernel : {NttKernel::Avx2, NttKernel::Portable}) {
+                Limbs high(top.size(), 12345);
+                NttFactor(x, nttLength(whole.size()), kernel).multiplyHigh(y, shift, high);
+                if (high != top)
+                    addLimbsAt(high, std::vector<Limb>{1}, 0);
+                EXPECT_EQ(high, top) << shift;
+            }
+        }
+    }
+}
+
 // Transforms of tens of thousands of points: all nines give the largest coefficients the
 // three primes must hold, in a square; runs of nines and zeros, in a lopsided product. And
 // products longer than the transform's length, assembled from slices: with a length of 128
