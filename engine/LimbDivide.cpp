@@ -61,16 +61,26 @@ LimbQuotient longDivision(std::span<const Limb> x, std::span<const Limb> d) {
 // reciprocal needs. X has block + 1 limbs and is below 2 base^block, so X f, f <= base / 2,
 // fits block + 2.
 Limbs scaledInverse(std::span<const Limb> v, std::size_t block, std::size_t newtonFrom) {
+    newtonFrom = std::min(newtonFrom, thresholds::kNewtonReciprocalMinLimbs);
     const Limb f = kLimbBase / (v.back() + 1);
-    Limbs scaled;
-    std::span<const Limb> top = v.last(block);
-    if (f > 1) {
+    if (f == 1)
+        return reciprocal(v.last(block), newtonFrom);
+    // V's top limbs from v's top block + 2 alone: the limbs below bring less than f into the
+    // lowest of them, which reaches the top block only where the next one is base - 1.
+    std::span<const Limb> part = v.last(std::min(v.size(), block + 2));
+    Limbs scaled; // v f stays below base^n: its top limb is 0
+    growPolled(scaled, part.size() + 1, 0);
+    multiplyByLimb(part, f, scaled);
+    if (part.size() < v.size() && scaled[1] == kLimbBase - 1) {
+        part = v;
+        scaled.clear();
         growPolled(scaled, v.size() + 1, 0);
-        multiplyByLimb(v, f, scaled); // v f stays below base^n
-        top = std::span<const Limb>(scaled).subspan(v.size() - block, block);
+        multiplyByLimb(v, f, scaled);
     }
-    const Limbs x = reciprocal(top, std::min(newtonFrom, thresholds::kNewtonReciprocalMinLimbs));
-    Limbs result(x.size() + 1);
+    const Limbs x =
+        reciprocal(std::span<const Limb>(scaled).subspan(part.size() - block, block), newtonFrom);
+    Limbs result;
+    growPolled(result, x.size() + 1, 0);
     multiplyByLimb(x, f, result);
     return result;
 }
@@ -90,7 +100,7 @@ class BlockDivision {
           m_timesInverse(m_inverse, nttLength(m_inverse.size() + block + 1)),
           m_timesV(v, m_length) {
         growPolled(m_partial, std::max(v.size() + block, m_length), 0);
-        growPolled(m_estimate, m_inverse.size(), 0); // block + 2 limbs
+        growPolled(m_estimate, m_inverse.size(), 0);
         growPolled(m_product, m_length, 0);
     }
     // It holds spans of its own members.
@@ -181,7 +191,7 @@ class BlockDivision {
 
     std::span<const Limb> m_v;
     std::size_t m_block;
-    Limbs m_inverse; // X f, block + 2 limbs
+    Limbs m_inverse; // X f, block + 1 limbs (f = 1) or block + 2
     std::size_t m_length;
     // The products by X f and by v, whose transforms each block reuses.
     FixedFactor m_timesInverse, m_timesV;
