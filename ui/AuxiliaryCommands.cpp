@@ -3,6 +3,7 @@
 #include "ControlIds.h"
 #include "DialogSupport.h"
 
+#include <new>
 #include <optional>
 #include <string>
 
@@ -46,10 +47,17 @@ void CalcDialog::OnFieldOutOfMemory() {
 void CalcDialog::OnOutputFocus() { m_platform.focusFirstChild(); }
 
 // A clipboard that cannot be had keeps what it held; there is nothing more to tell the user.
+// So does one the memory is not there for: the window's clipboard takes the answer in its own
+// encoding, a second copy as long as a quotient of up to a billion digits.
 // While a command runs, the answer on screen is about to be replaced: the click does nothing.
 void CalcDialog::OnCopyAnswer() {
-    if (!m_busy)
+    if (m_busy)
+        return;
+    try {
         m_platform.setClipboardText(m_answerText);
+    } catch (const std::bad_alloc &) {
+        // Silent, as for a clipboard that cannot be opened; the dialog goes on.
+    }
 }
 
 // The compiled help file where the desktop can show it; otherwise the same pages as HTML, which

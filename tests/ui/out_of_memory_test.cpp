@@ -116,6 +116,23 @@ TEST_F(OutOfMemory, TheWorkOfTheCommandIsGivenBack) {
     ASSERT_EQ(window.calls.back().rfind("message ", 0), 0u);
 }
 
+// A copy to the clipboard the memory is not there for ends silently, as one whose clipboard
+// cannot be opened: the clipboard keeps what it held and the dialog goes on.
+TEST_F(OutOfMemory, ACopyThatCannotBeHadLeavesTheClipboard) {
+    window.fields = {{ids::operandA, "1"}, {ids::operandB, "7"}, {ids::precision, "100000"}};
+    dialog.OnDivide();
+    window.clipboard = "before";
+    window.calls.clear();
+    {
+        const AllocationLimit limit(50000); // the fake clipboard copies the 100002 characters
+        dialog.OnCopyAnswer();
+    }
+    EXPECT_EQ(window.clipboard, "before");
+    EXPECT_TRUE(window.calls.empty());
+    dialog.OnCopyAnswer();
+    EXPECT_EQ(window.clipboard.size(), 100002u);
+}
+
 // An edit the memory is not there for leaves the field as it was: text, caret, length, rows
 // and what undo brings back.
 TEST(FieldOutOfMemory, AnEditThatCannotBeHadChangesNothing) {
