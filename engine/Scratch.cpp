@@ -24,7 +24,9 @@ void release(Block &block) {
 }
 
 // At most four blocks: a product's limbs and its transforms' residues, and the transforms a
-// division keeps of its reciprocal and its divisor while it makes those products.
+// division keeps of its reciprocal and its divisor while it makes those products. The most
+// recently given back first, so that the blocks of earlier work of other sizes are the ones
+// let go: kept for good, they would leave no room for the blocks of the work at hand.
 struct KeptBlocks {
     Block blocks[4];
     ~KeptBlocks() {
@@ -75,7 +77,9 @@ Scratch::Scratch(std::size_t words) : m_data(nullptr), m_words(std::max<std::siz
     }
     if (fit != nullptr) {
         m_data = fit->data, m_words = fit->words;
-        *fit = {};
+        // The blocks after it move up, keeping their order.
+        std::move(fit + 1, std::end(kept.blocks), fit);
+        kept.blocks[std::size(kept.blocks) - 1] = {};
         return;
     }
     try {
@@ -88,14 +92,17 @@ Scratch::Scratch(std::size_t words) : m_data(nullptr), m_words(std::max<std::siz
 
 Scratch::~Scratch() {
     Block mine{m_data, m_words};
-    Block &smaller =
-        *std::min_element(std::begin(kept.blocks), std::end(kept.blocks),
-                          [](const Block &a, const Block &b) { return a.words < b.words; });
-    const std::size_t bytesIfKept =
-        kept.bytes() - smaller.words * sizeof(std::uint32_t) + mine.words * sizeof(std::uint32_t);
-    if (mine.words > smaller.words && bytesIfKept <= kKeptBytes)
-        std::swap(mine, smaller);
-    release(mine);
+    if (mine.words * sizeof(std::uint32_t) > kKeptBytes) {
+        release(mine);
+        return;
+    }
+    // Mine goes first; the oldest go while the blocks hold more than the limit.
+    Block *const last = std::end(kept.blocks) - 1;
+    release(*last);
+    std::move_backward(std::begin(kept.blocks), last, std::end(kept.blocks));
+    kept.blocks[0] = mine;
+    for (Block *oldest = last; kept.bytes() > kKeptBytes; --oldest)
+        release(*oldest);
 }
 
 } // namespace tallaro

@@ -2,6 +2,7 @@
 // answer, and the progress a watcher reads lands where the ranges put it and only rises.
 #include "DecimalEngine.h"
 #include "RandomOperands.h"
+#include "Scratch.h"
 #include "WorkMonitor.h"
 
 #include <gtest/gtest.h>
@@ -106,6 +107,24 @@ TEST(FreshMemory, TheLongTextsOfAnAnswerAreOfferedTheAdvice) {
     ASSERT_EQ(product.size(), 4'000'000U);
     EXPECT_TRUE(wasAdvised(product));
     EXPECT_TRUE(wasAdvised(engine.m_product));
+}
+
+// Working memory is kept for the work at hand rather than for earlier work of other sizes:
+// four blocks from before, as a division leaves them, must not keep a product's block from
+// being reused, which would fault in fresh pages for every product after it.
+TEST(FreshMemory, ThePreviousWorkDoesNotCrowdOutTheNext) {
+    releaseKeptScratch();
+    constexpr std::size_t kMiB = (std::size_t{1} << 20) / sizeof(std::uint32_t);
+    { const Scratch a(15 * kMiB), b(15 * kMiB), c(15 * kMiB), d(15 * kMiB); }
+    advised.clear();
+    setFreshMemoryAdvice([](void *data, std::size_t bytes) {
+        advised.emplace_back(static_cast<const char *>(data), bytes);
+    });
+    for (int product = 0; product < 3; ++product)
+        const Scratch residues(30 * kMiB);
+    setFreshMemoryAdvice(nullptr);
+    releaseKeptScratch();
+    EXPECT_EQ(advised.size(), 1u); // only the first was fresh
 }
 
 } // namespace
