@@ -65,24 +65,22 @@ Limbs scaledInverse(std::span<const Limb> v, std::size_t block, std::size_t newt
     const Limb f = kLimbBase / (v.back() + 1);
     if (f == 1)
         return reciprocal(v.last(block), newtonFrom);
+    const auto timesF = [f](std::span<const Limb> value) {
+        Limbs product;
+        growPolled(product, value.size() + 1, 0);
+        multiplyByLimb(value, f, product);
+        return product;
+    };
     // V's top limbs from v's top block + 2 alone: the limbs below bring less than f into the
     // lowest of them, which reaches the top block only where the next one is base - 1.
     std::span<const Limb> part = v.last(std::min(v.size(), block + 2));
-    Limbs scaled; // v f stays below base^n: its top limb is 0
-    growPolled(scaled, part.size() + 1, 0);
-    multiplyByLimb(part, f, scaled);
+    Limbs scaled = timesF(part); // v f stays below base^n: its top limb is 0
     if (part.size() < v.size() && scaled[1] == kLimbBase - 1) {
         part = v;
-        scaled.clear();
-        growPolled(scaled, v.size() + 1, 0);
-        multiplyByLimb(v, f, scaled);
+        scaled = timesF(v);
     }
-    const Limbs x =
-        reciprocal(std::span<const Limb>(scaled).subspan(part.size() - block, block), newtonFrom);
-    Limbs result;
-    growPolled(result, x.size() + 1, 0);
-    multiplyByLimb(x, f, result);
-    return result;
+    return timesF(
+        reciprocal(std::span<const Limb>(scaled).subspan(part.size() - block, block), newtonFrom));
 }
 
 // Division in blocks of quotient limbs from the top, for a divisor v of n limbs: a block is
