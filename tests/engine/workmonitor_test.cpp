@@ -86,13 +86,15 @@ TEST(WorkMonitor, OnlyTheOutermostLoopReportsInsideItsRangeAndTheShareOnlyRises)
 
 std::vector<std::pair<const char *, std::size_t>> advised;
 
+void recordAdvice(void *data, std::size_t bytes) {
+    advised.emplace_back(static_cast<const char *>(data), bytes);
+}
+
 // The long texts of an answer are offered the large pages a program asks for, as the
 // transforms' working memory is: at 10^8 digits the small pages of the answer alone cost
 // about as much as its product.
 TEST(FreshMemory, TheLongTextsOfAnAnswerAreOfferedTheAdvice) {
-    setFreshMemoryAdvice([](void *data, std::size_t bytes) {
-        advised.emplace_back(static_cast<const char *>(data), bytes);
-    });
+    setFreshMemoryAdvice(recordAdvice);
     test::RandomOperands random(5);
     DecimalEngine engine;
     const std::string product =
@@ -117,9 +119,7 @@ TEST(FreshMemory, ThePreviousWorkDoesNotCrowdOutTheNext) {
     constexpr std::size_t kMiB = (std::size_t{1} << 20) / sizeof(std::uint32_t);
     { const Scratch a(15 * kMiB), b(15 * kMiB), c(15 * kMiB), d(15 * kMiB); }
     advised.clear();
-    setFreshMemoryAdvice([](void *data, std::size_t bytes) {
-        advised.emplace_back(static_cast<const char *>(data), bytes);
-    });
+    setFreshMemoryAdvice(recordAdvice);
     for (int product = 0; product < 3; ++product)
         const Scratch residues(30 * kMiB);
     setFreshMemoryAdvice(nullptr);
