@@ -121,50 +121,6 @@ void unpackDigits(std::span<const Limb> limbs, std::size_t first, std::span<char
     }
 }
 
-Limb addLimbsWithCarry(std::span<Limb> sum, std::span<const Limb> addend, std::size_t offset) {
-    assert(offset + addend.size() <= sum.size());
-    Limb carry = 0;
-    std::size_t i = offset;
-    for (const Limb limb : addend) {
-        const Limb s = sum[i] + limb + carry; // below 2 * 10^9 + 1, inside 32 bits
-        carry = s >= kLimbBase ? 1 : 0;
-        sum[i++] = s - carry * kLimbBase;
-    }
-    for (; carry != 0 && i < sum.size(); ++i) {
-        const Limb s = sum[i] + 1;
-        carry = s == kLimbBase ? 1 : 0;
-        sum[i] = s - carry * kLimbBase;
-    }
-    return carry;
-}
-
-void addLimbsAt(std::span<Limb> sum, std::span<const Limb> addend, std::size_t offset) {
-    [[maybe_unused]] const Limb carry = addLimbsWithCarry(sum, addend, offset);
-    assert(carry == 0);
-}
-
-void subtractLimbs(std::span<Limb> value, std::span<const Limb> subtrahend) {
-    [[maybe_unused]] const Limb borrow = subtractLimbsWithBorrow(value, subtrahend);
-    assert(borrow == 0);
-}
-
-Limb subtractLimbsWithBorrow(std::span<Limb> value, std::span<const Limb> subtrahend) {
-    assert(subtrahend.size() <= value.size());
-    Limb borrow = 0;
-    std::size_t i = 0;
-    for (const Limb limb : subtrahend) {
-        const Limb take = limb + borrow;
-        borrow = value[i] < take ? 1 : 0;
-        value[i] = value[i] + borrow * kLimbBase - take;
-        ++i;
-    }
-    for (; borrow != 0 && i < value.size(); ++i) {
-        borrow = value[i] == 0 ? 1 : 0;
-        value[i] = value[i] + borrow * kLimbBase - 1;
-    }
-    return borrow;
-}
-
 void multiplyByLimb(std::span<const Limb> value, Limb factor, std::span<Limb> out) {
     assert(out.size() == value.size() + 1);
     std::uint64_t carry = 0;
