@@ -89,10 +89,12 @@ constexpr std::uint32_t rootOfUnity(std::uint64_t order, const Modulus &m) {
     return power(toMontgomery(m.generator, m), (m.p - 1) / order, m);
 }
 
-// The constants of the 5-point transform for a fifth root of unity z: (z^k + z^-k) / 2 and
-// (z^k - z^-k) / 2 for k = 1, 2. In Montgomery form, in [0, p).
+// The constants of the 5-point transform for a fifth root of unity z, from c_k = (z^k + z^-k) / 2
+// and s_k = (z^k - z^-k) / 2 (k = 1, 2): (c1 + c2) / 2, (c1 - c2) / 2, s1, s1 + s2 and s2 - s1,
+// with which the transform takes five multiplications instead of eight. In Montgomery form,
+// in [0, p).
 struct Radix5Roots {
-    std::uint32_t c1, c2, s1, s2;
+    std::uint32_t cSum, cDifference, s1, sSum, sDifference;
 };
 
 constexpr Radix5Roots radix5Roots(std::uint32_t z, const Modulus &m) {
@@ -100,7 +102,10 @@ constexpr Radix5Roots radix5Roots(std::uint32_t z, const Modulus &m) {
     const auto halve = [&](std::uint32_t x) { return shrink(mul(x, half, m), m.p); };
     const std::uint32_t z2 = shrink(mul(z, z, m), m.p), z3 = shrink(mul(z2, z, m), m.p);
     const std::uint32_t z4 = shrink(mul(z3, z, m), m.p);
-    return {halve(z + z4), halve(z2 + z3), halve(z + m.p - z4), halve(z2 + m.p - z3)};
+    const std::uint32_t c1 = halve(z + z4), c2 = halve(z2 + z3);
+    const std::uint32_t s1 = halve(z + m.p - z4), s2 = halve(z2 + m.p - z3);
+    return {halve(c1 + c2), halve(c1 + m.p - c2), s1, shrink(s1 + s2, m.p),
+            shrink(s2 + m.p - s1, m.p)};
 }
 
 } // namespace tallaro::ntt

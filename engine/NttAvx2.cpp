@@ -192,17 +192,24 @@ TALLARO_AVX2 void inverseBlock(std::uint32_t *a, std::size_t size, std::size_t s
     }
 }
 
-// w^j for the eight lanes j = 0..7, and the step w^8 that moves them on.
-struct Twist {
-    V powers, step;
-};
+// w^(jk) for the eight lanes j, the columns at hand, and k = 1 .. Parts - 1, each moved on to
+// the next eight columns by its own step w^(8k): the powers a column needs come from the
+// columns before, not one from another, so no multiplication waits on the one before it.
+template <std::size_t Parts> struct Twists { V powers[Parts - 1], steps[Parts - 1]; };
 
-TALLARO_AVX2 Twist startTwist(std::uint32_t w, const Modulus &m) {
-    alignas(32) std::uint32_t lanes[8];
-    lanes[0] = toMontgomery(1, m);
-    for (std::size_t i = 1; i < 8; ++i)
-        lanes[i] = shrink(mul(lanes[i - 1], w, m), m.p);
-    return {load(lanes), broadcast(shrink(mul(lanes[7], w, m), m.p))};
+template <std::size_t Parts>
+TALLARO_AVX2 Twists<Parts> startTwists(std::uint32_t w, const Modulus &m) {
+    Twists<Parts> twists;
+    std::uint32_t wk = w; // w^k
+    for (std::size_t k = 0; k + 1 < Parts; ++k, wk = shrink(mul(wk, w, m), m.p)) {
+        alignas(32) std::uint32_t lanes[8];
+        lanes[0] = toMontgomery(1, m);
+        for (std::size_t i = 1; i < 8; ++i)
+            lanes[i] = shrink(mul(lanes[i - 1], wk, m), m.p);
+        twists.powers[k] = load(lanes);
+        twists.steps[k] = broadcast(shrink(mul(lanes[7], wk, m), m.p));
+    }
+    return twists;
 }
 
 TALLARO_AVX2 V reduced(V x, const VModulus &m) {
@@ -219,31 +226,34 @@ TALLARO_AVX2 void radix3V(V *u, V z, const VModulus &m) {
 }
 
 struct VRadix5Roots {
-    V c1, c2, s1, s2;
+    V cSum, cDifference, s1, sSum, sDifference;
 };
 
 TALLARO_AVX2 void radix5V(V *u, const VRadix5Roots &r, const VModulus &m) {
-    const V a1 = shrinkV(add(u[1], u[4]), m.twoP), b1 = sub(add(u[1], m.twoP), u[4]);
-    const V a2 = shrinkV(add(u[2], u[3]), m.twoP), b2 = sub(add(u[2], m.twoP), u[3]);
-    const V e1 =
-        shrinkV(add(u[0], shrinkV(add(mulV(a1, r.c1, m), mulV(a2, r.c2, m)), m.twoP)), m.twoP);
-    const V e2 =
-        shrinkV(add(u[0], shrinkV(add(mulV(a1, r.c2, m), mulV(a2, r.c1, m)), m.twoP)), m.twoP);
-    const V q1 = shrinkV(add(mulV(b1, r.s1, m), mulV(b2, r.s2, m)), m.twoP);
-    const V q2 = shrinkV(sub(add(mulV(b1, r.s2, m), m.twoP), mulV(b2, r.s1, m)), m.twoP);
-    u[0] = shrinkV(add(shrinkV(add(u[0], a1), m.twoP), a2), m.twoP);
+    const V a1 = shrinkV(add(u[1], u[4]), m.twoP),
+            b1 = shrinkV(sub(add(u[1], m.twoP), u[4]), m.twoP);
+    const V a2 = shrinkV(add(u[2], u[3]), m.twoP),
+            b2 = shrinkV(sub(add(u[2], m.twoP), u[3]), m.twoP);
+    const V a = shrinkV(add(a1, a2), m.twoP);
+    const V even = mulV(a, r.cSum, m), odd = mulV(sub(add(a1, m.twoP), a2), r.cDifference, m);
+    const V e1 = shrinkV(add(u[0], shrinkV(add(even, odd), m.twoP)), m.twoP);
+    const V e2 = shrinkV(add(u[0], shrinkV(sub(add(even, m.twoP), odd), m.twoP)), m.twoP);
+    const V shared = mulV(sub(add(b1, m.twoP), b2), r.s1, m);
+    const V q1 = shrinkV(add(shared, mulV(b2, r.sSum, m)), m.twoP);
+    const V q2 = shrinkV(add(shared, mulV(b1, r.sDifference, m)), m.twoP);
+    u[0] = shrinkV(add(u[0], a), m.twoP);
     u[1] = shrinkV(add(e1, q1), m.twoP);
     u[4] = shrinkV(sub(add(e1, m.twoP), q1), m.twoP);
     u[2] = shrinkV(add(e2, q2), m.twoP);
     u[3] = shrinkV(sub(add(e2, m.twoP), q2), m.twoP);
 }
 
-// Multiplies u[k] by twist^k for k = 1 .. Parts - 1.
-template <std::size_t Parts> TALLARO_AVX2 void twistPartsV(V *u, V twist, const VModulus &m) {
-    V power = twist;
+// Multiplies u[k] by w^(jk) for k = 1 .. Parts - 1, then moves the powers on.
+template <std::size_t Parts>
+TALLARO_AVX2 void twistPartsV(V *u, Twists<Parts> &twists, const VModulus &m) {
     for (std::size_t k = 1; k < Parts; ++k) {
-        u[k] = mulV(u[k], power, m);
-        power = reduced(mulV(power, twist, m), m);
+        u[k] = mulV(u[k], twists.powers[k - 1], m);
+        twists.powers[k - 1] = reduced(mulV(twists.powers[k - 1], twists.steps[k - 1], m), m);
     }
 }
 
@@ -254,8 +264,9 @@ TALLARO_AVX2 void firstStepV(std::uint32_t *a, std::size_t part, std::uint32_t w
     const VModulus vm = vectorModulus(m);
     const std::uint32_t z = power(w, part, m);
     const Radix5Roots r = Parts == 5 ? radix5Roots(z, m) : Radix5Roots{};
-    const VRadix5Roots roots{broadcast(r.c1), broadcast(r.c2), broadcast(r.s1), broadcast(r.s2)};
-    Twist twist = startTwist(w, m);
+    const VRadix5Roots roots{broadcast(r.cSum), broadcast(r.cDifference), broadcast(r.s1),
+                             broadcast(r.sSum), broadcast(r.sDifference)};
+    Twists<Parts> twists = startTwists<Parts>(w, m);
     for (std::size_t j = 0; j < part; j += 8) {
         if (j % kFirstStepPollColumns == 0)
             pollForStop();
@@ -263,16 +274,15 @@ TALLARO_AVX2 void firstStepV(std::uint32_t *a, std::size_t part, std::uint32_t w
         for (std::size_t k = 0; k < Parts; ++k)
             u[k] = load(a + j + k * part);
         if constexpr (!Forward)
-            twistPartsV<Parts>(u, twist.powers, vm);
+            twistPartsV<Parts>(u, twists, vm);
         if constexpr (Parts == 3)
             radix3V(u, broadcast(z), vm);
         else
             radix5V(u, roots, vm);
         if constexpr (Forward)
-            twistPartsV<Parts>(u, twist.powers, vm);
+            twistPartsV<Parts>(u, twists, vm);
         for (std::size_t k = 0; k < Parts; ++k)
             store(a + j + k * part, u[k]);
-        twist.powers = reduced(mulV(twist.powers, twist.step, vm), vm);
     }
 }
 

@@ -59,18 +59,24 @@ void radix3(std::uint32_t *u, std::size_t part, std::uint32_t z, const Modulus &
 // The 5-point transform of u[k part] with a fifth root of unity z, from inputs in [0, 2p).
 // With a1 = u1 + u4, b1 = u1 - u4, a2 = u2 + u3, b2 = u2 - u3 and c_k, s_k = (z^k +- z^-k) / 2:
 // y1, y4 = u0 + c1 a1 + c2 a2 +- (s1 b1 + s2 b2) and y2, y3 = u0 + c2 a1 + c1 a2 +- (s2 b1 -
-// s1 b2).
+// s1 b2). Five multiplications give the four sums: c1 a1 + c2 a2 and c2 a1 + c1 a2 are
+// (c1 + c2) / 2 (a1 + a2) +- (c1 - c2) / 2 (a1 - a2), and s1 b1 + s2 b2 and s2 b1 - s1 b2 are
+// s1 (b1 - b2) + (s1 + s2) b2 and s1 (b1 - b2) + (s2 - s1) b1.
 void radix5(std::uint32_t *u, std::size_t part, const Radix5Roots &r, const Modulus &m) {
     const std::uint32_t twoP = 2 * m.p;
     const std::uint32_t u0 = u[0];
-    const std::uint32_t a1 = shrink(u[part] + u[4 * part], twoP), b1 = u[part] + twoP - u[4 * part];
+    const std::uint32_t a1 = shrink(u[part] + u[4 * part], twoP);
+    const std::uint32_t b1 = shrink(u[part] + twoP - u[4 * part], twoP);
     const std::uint32_t a2 = shrink(u[2 * part] + u[3 * part], twoP);
-    const std::uint32_t b2 = u[2 * part] + twoP - u[3 * part];
-    const std::uint32_t e1 = shrink(u0 + shrink(mul(a1, r.c1, m) + mul(a2, r.c2, m), twoP), twoP);
-    const std::uint32_t e2 = shrink(u0 + shrink(mul(a1, r.c2, m) + mul(a2, r.c1, m), twoP), twoP);
-    const std::uint32_t q1 = shrink(mul(b1, r.s1, m) + mul(b2, r.s2, m), twoP);
-    const std::uint32_t q2 = shrink(mul(b1, r.s2, m) + twoP - mul(b2, r.s1, m), twoP);
-    u[0] = shrink(shrink(u0 + a1, twoP) + a2, twoP);
+    const std::uint32_t b2 = shrink(u[2 * part] + twoP - u[3 * part], twoP);
+    const std::uint32_t a = shrink(a1 + a2, twoP);
+    const std::uint32_t even = mul(a, r.cSum, m), odd = mul(a1 + twoP - a2, r.cDifference, m);
+    const std::uint32_t e1 = shrink(u0 + shrink(even + odd, twoP), twoP);
+    const std::uint32_t e2 = shrink(u0 + shrink(even + twoP - odd, twoP), twoP);
+    const std::uint32_t shared = mul(b1 + twoP - b2, r.s1, m);
+    const std::uint32_t q1 = shrink(shared + mul(b2, r.sSum, m), twoP);
+    const std::uint32_t q2 = shrink(shared + mul(b1, r.sDifference, m), twoP);
+    u[0] = shrink(u0 + a, twoP);
     u[part] = shrink(e1 + q1, twoP);
     u[4 * part] = shrink(e1 + twoP - q1, twoP);
     u[2 * part] = shrink(e2 + q2, twoP);
