@@ -98,8 +98,12 @@ struct Radix5Roots {
 };
 
 constexpr Radix5Roots radix5Roots(std::uint32_t z, const Modulus &m) {
-    const std::uint32_t half = inverse(toMontgomery(2, m), m);
-    const auto halve = [&](std::uint32_t x) { return shrink(mul(x, half, m), m.p); };
+    // x / 2 for x in [0, 2p), Montgomery form or not: an odd x is made even by adding p. (No
+    // inverse of 2 by exponentiation: the first step of every transform works these out.)
+    const auto halve = [&](std::uint32_t x) {
+        x = shrink(x, m.p);
+        return (x + (x & 1) * m.p) / 2;
+    };
     const std::uint32_t z2 = shrink(mul(z, z, m), m.p), z3 = shrink(mul(z2, z, m), m.p);
     const std::uint32_t z4 = shrink(mul(z3, z, m), m.p);
     const std::uint32_t c1 = halve(z + z4), c2 = halve(z2 + z3);

@@ -192,28 +192,31 @@ TALLARO_AVX2 void inverseBlock(std::uint32_t *a, std::size_t size, std::size_t s
     }
 }
 
+TALLARO_AVX2 V reduced(V x, const VModulus &m) {
+    return shrinkV(x, m.p);
+}
+
 // w^(jk) for the eight lanes j, the columns at hand, and k = 1 .. Parts - 1, each moved on to
 // the next eight columns by its own step w^(8k): the powers a column needs come from the
 // columns before, not one from another, so no multiplication waits on the one before it.
 template <std::size_t Parts> struct Twists { V powers[Parts - 1], steps[Parts - 1]; };
 
+// From w^j for the first eight columns and the step w^8, lane by lane: w^(jk) = w^(j(k - 1)) w^j.
 template <std::size_t Parts>
 TALLARO_AVX2 Twists<Parts> startTwists(std::uint32_t w, const Modulus &m) {
+    alignas(32) std::uint32_t lanes[8];
+    lanes[0] = toMontgomery(1, m);
+    for (std::size_t i = 1; i < 8; ++i)
+        lanes[i] = shrink(mul(lanes[i - 1], w, m), m.p);
+    const VModulus vm = vectorModulus(m);
     Twists<Parts> twists;
-    std::uint32_t wk = w; // w^k
-    for (std::size_t k = 0; k + 1 < Parts; ++k, wk = shrink(mul(wk, w, m), m.p)) {
-        alignas(32) std::uint32_t lanes[8];
-        lanes[0] = toMontgomery(1, m);
-        for (std::size_t i = 1; i < 8; ++i)
-            lanes[i] = shrink(mul(lanes[i - 1], wk, m), m.p);
-        twists.powers[k] = load(lanes);
-        twists.steps[k] = broadcast(shrink(mul(lanes[7], wk, m), m.p));
+    twists.powers[0] = load(lanes);
+    twists.steps[0] = broadcast(shrink(mul(lanes[7], w, m), m.p));
+    for (std::size_t k = 1; k + 1 < Parts; ++k) {
+        twists.powers[k] = reduced(mulV(twists.powers[k - 1], twists.powers[0], vm), vm);
+        twists.steps[k] = reduced(mulV(twists.steps[k - 1], twists.steps[0], vm), vm);
     }
     return twists;
-}
-
-TALLARO_AVX2 V reduced(V x, const VModulus &m) {
-    return shrinkV(x, m.p);
 }
 
 // As the portable radix3 and radix5, lane by lane, on u[0] .. u[parts - 1].
