@@ -95,6 +95,18 @@ void BM_Reciprocal(benchmark::State &state) {
         benchmark::DoNotOptimize(tallaro::reciprocal(d, from));
 }
 
+// One difference of n limbs, as a division's remainder and Newton's steps take them.
+void BM_SubtractLimbs(benchmark::State &state) {
+    const auto n = static_cast<std::size_t>(state.range(0));
+    const tallaro::Limbs x = tallaro::packDigits(benchDigits(9 * n, 7));
+    const tallaro::Limbs y = tallaro::packDigits(benchDigits(9 * n, 8));
+    tallaro::Limbs difference(n);
+    for (auto _ : state) {
+        std::copy(x.begin(), x.end(), difference.begin());
+        benchmark::DoNotOptimize(tallaro::subtractLimbsWithBorrow(difference, y));
+    }
+}
+
 // The sizes at which the division's cost is counted in products of its size (the division by
 // the engine's own method; the product has no second argument to read), where the
 // blocks divide.
@@ -130,6 +142,7 @@ BENCHMARK(BM_Reciprocal)
     ->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_DivideLimbs)->Apply(costSizes);
 BENCHMARK(BM_MultiplyLimbs)->Apply(costSizes);
+BENCHMARK(BM_SubtractLimbs)->Arg(10'000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_SmallDivision)
     ->ArgsProduct({{1, 4, 20}, {0, 5, 30, 200}, {0, 1}})
     ->Unit(benchmark::kMicrosecond);
